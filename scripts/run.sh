@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the program and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+cmake --build build --parallel
+exec build/src/app/Dorvantix

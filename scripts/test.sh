@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with warnings as errors and runs every test,
+# then runs the suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+export QT_QPA_PLATFORM=offscreen
+
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDORVANTIX_WERROR=ON
+cmake --build build-test --parallel
+ctest --test-dir build-test --output-on-failure
+
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DDORVANTIX_WERROR=ON -DDORVANTIX_SANITIZE=ON
+cmake --build build-sanitize --parallel
+ctest --test-dir build-sanitize --output-on-failure

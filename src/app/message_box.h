@@ -1,0 +1,32 @@
+// Modal message boxes behind an interface of ours, so that handlers can be
+// driven by tests without blocking on a real dialog.
+#pragma once
+
+#include "app/application.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace app {
+
+enum class Icon { None, Information, Question, Warning, Error };
+enum class Buttons { Ok, OkCancel, YesNo };
+enum class Answer { Ok, Cancel, Yes, No };
+
+struct Message {
+    QString text;  // lines joined by "\r\n"
+    QString title = applicationTitle();
+    Icon icon = Icon::None;
+    Buttons buttons = Buttons::Ok;
+};
+
+class MessageBox {
+public:
+    virtual ~MessageBox() = default;
+    // Shows the message modally over parent (none: application modal) and
+    // returns the button the user chose.
+    virtual Answer show(QWidget* parent, const Message& message) = 0;
+};
+
+}  // namespace app

@@ -1,0 +1,16 @@
+// The platform services a window needs, handed to it when it is created.
+#pragma once
+
+#include "app/lifetime.h"
+#include "app/message_box.h"
+#include "app/shell.h"
+
+namespace app {
+
+struct Platform {
+    MessageBox& messages;
+    Shell& shell;
+    Lifetime& lifetime;
+};
+
+}  // namespace app

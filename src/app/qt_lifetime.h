@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/lifetime.h"
+
+namespace app {
+
+class QtLifetime final : public Lifetime {
+public:
+    void endApplication() override;
+};
+
+}  // namespace app

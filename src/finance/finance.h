@@ -1,0 +1,101 @@
+// The calculator's financial and number library: time-value-of-money functions,
+// number conversions, formats and rounding. Standard C++ only; it knows nothing
+// of windows. The locale's number symbols are passed in by the caller.
+//
+// Conventions of every financial function:
+//  - rate is a decimal fraction per period (0.11 means 11 %);
+//  - money paid out is negative, money received is positive;
+//  - payments fall at the end of each period, and the omitted future or present
+//    value is 0, so pv*(1+r)^n + pmt*((1+r)^n - 1)/r + fv = 0 with fv = 0
+//    (pv + pmt*n + fv = 0 when r = 0).
+// No function returns NaN or infinity: an argument outside the domain raises
+// RuntimeError 5, a result beyond the range of a double raises RuntimeError 6.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace finance {
+
+enum ErrorNumber : int {
+    InvalidArgument = 5,  // "Invalid procedure call or argument"
+    Overflow = 6,         // "Overflow"
+    DivisionByZero = 11,  // "Division by zero"
+    TypeMismatch = 13,    // "Type mismatch": text that is not a number
+};
+
+// The one error type of the library; what() is the error's description.
+class RuntimeError : public std::runtime_error {
+public:
+    explicit RuntimeError(int number);
+    RuntimeError(int number, const std::string& description);
+    int number() const noexcept { return m_number; }
+
+private:
+    int m_number;
+};
+
+// Present value of nper payments of pmt. Error 6 when the result overflows.
+double PV(double rate, double nper, double pmt);
+// Future value of nper payments of pmt. Error 6 when the result overflows.
+double FV(double rate, double nper, double pmt);
+// Level payment that pays off pv in nper periods. Error 5 for nper = 0.
+double Pmt(double rate, double nper, double pv);
+// Number of periods for payment pmt to pay off pv. Error 5 where no number
+// of periods solves the relation (for example a payment no larger than the interest).
+double NPer(double rate, double pmt, double pv);
+// Rate per period for nper payments of pmt to pay off pv, iterated from 0.1.
+// Error 5 where no rate above -1 exists (nper <= 0, pmt = 0, pv and pmt of one sign).
+double Rate(double nper, double pmt, double pv);
+// Interest part of payment number per (1 <= per <= nper) of Pmt(rate, nper, pv),
+// signed like the payment. Error 5 for per < 1 or per > nper.
+double IPmt(double rate, double per, double nper, double pv);
+
+// x raised to y. Error 5 when the power is not real (negative x, fractional y;
+// zero to a negative power), error 6 when it overflows.
+double Power(double x, double y);
+// x rounded to the given number of decimals, halves to even (2.5 -> 2, 3.5 -> 4).
+double Round(double x, int decimals = 0);
+// x rounded to a 16-bit integer, halves to even; error 6 outside -32768..32767.
+short toInteger16(double x);
+
+// Arithmetic for the handlers' own formulas: error 11 for a division by zero,
+// error 6 for an overflow or an operation with no real result.
+double checkedAdd(double a, double b);
+double checkedMultiply(double a, double b);
+double checkedDivide(double a, double b);
+
+// The user's number symbols, as UTF-8 text.
+struct NumberSymbols {
+    std::string decimalPoint = ".";
+    std::string groupSeparator = ",";
+};
+
+// The number spelled by the longest leading numeric part of text: blanks are
+// skipped, "." is the only decimal point, no grouping; 0 when there is none.
+// "1,000" gives 1. Error 6 when the number is beyond the range of a double.
+double Val(std::string_view text);
+
+// True when the whole text, blanks around it aside, reads as a number with the
+// given symbols: sign, digits, decimal point, group separators, exponent.
+// False for empty or blank text.
+bool IsNumeric(std::string_view text, const NumberSymbols& symbols);
+
+// Text that IsNumeric accepts, read as a number (grouping accepted).
+// Error 13 for text that is not a number, error 6 when it is out of range.
+double textToNumber(std::string_view text, const NumberSymbols& symbols);
+
+// How the windows read a field: the locale-aware reading when IsNumeric accepts
+// the whole text (so "1,000" is 1000), Val otherwise (so "L. Bound" is 0).
+double readNumber(std::string_view text, const NumberSymbols& symbols);
+
+// General form: up to 15 significant digits, no grouping, no trailing zeros,
+// no decimal point for a whole number (-1234.5, 10, 0.0525).
+std::string numberToText(double x, const NumberSymbols& symbols);
+
+// Named formats: "standard" is grouped with two decimals (1,210.00; -614.46),
+// "percent" is x*100 with two decimals and "%" (5.25%). Error 5 for another name.
+std::string Format(double x, std::string_view formatName, const NumberSymbols& symbols);
+
+}  // namespace finance

@@ -1,0 +1,56 @@
+// Test doubles for the platform services: they record every request and never block.
+#pragma once
+
+#include "app/lifetime.h"
+#include "app/message_box.h"
+#include "app/shell.h"
+
+#include <QList>
+#include <QQueue>
+
+namespace testing_support {
+
+class FakeMessageBox final : public app::MessageBox {
+public:
+    // Answers given in order; when none is queued the box answers Ok (or Yes).
+    QQueue<app::Answer> answers;
+    QList<app::Message> shown;
+
+    app::Answer show(QWidget*, const app::Message& message) override
+    {
+        shown.append(message);
+        if (!answers.isEmpty())
+            return answers.dequeue();
+        return message.buttons == app::Buttons::YesNo ? app::Answer::Yes : app::Answer::Ok;
+    }
+
+    QStringList texts() const
+    {
+        QStringList result;
+        for (const auto& message : shown)
+            result.append(message.text);
+        return result;
+    }
+};
+
+class FakeShell final : public app::Shell {
+public:
+    QList<app::ShellOpenRequest> requests;
+    void open(const app::ShellOpenRequest& request) override { requests.append(request); }
+};
+
+class FakeLifetime final : public app::Lifetime {
+public:
+    int endCount = 0;
+    void endApplication() override { ++endCount; }
+};
+
+// The three fakes wired as a Platform.
+struct FakePlatform {
+    FakeMessageBox messages;
+    FakeShell shell;
+    FakeLifetime lifetime;
+    app::Platform platform{messages, shell, lifetime};
+};
+
+}  // namespace testing_support
