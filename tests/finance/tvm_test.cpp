@@ -1,0 +1,246 @@
+// The annuity functions against values computed outside the program with
+// mpmath at 40 to 60 digits, and against an independent extended-precision
+// evaluation of the plain formulas over a seeded random set.
+#include "finance/finance.h"
+
+#include <QtTest>
+
+#include <cfloat>
+#include <cmath>
+#include <functional>
+#include <random>
+
+using namespace finance;
+
+using Call = std::function<double()>;
+Q_DECLARE_METATYPE(Call)
+
+namespace {
+
+// The error number a call raises, 0 when it returns.
+int errorOf(const Call& call)
+{
+    try {
+        call();
+    } catch (const RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+double relativeError(double value, double expected)
+{
+    return expected == 0 ? std::fabs(value) : std::fabs(value - expected) / std::fabs(expected);
+}
+
+// The plain textbook factor (1 - (1+r)^-n)/r in long double.
+long double referencePresentFactor(long double r, long double n)
+{
+    return r == 0 ? n : -std::expm1l(-n * std::log1pl(r)) / r;
+}
+
+}  // namespace
+
+class TvmTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void knownValues_data();
+    void knownValues();
+    void domainErrors_data();
+    void domainErrors();
+    void againstExtendedPrecision();
+    void interestAddsUpToTotalInterest_data();
+    void interestAddsUpToTotalInterest();
+};
+
+void TvmTest::knownValues_data()
+{
+    QTest::addColumn<Call>("call");
+    QTest::addColumn<double>("expected");
+
+    QTest::newRow("PV of 100 at 10% for 10") << Call([] { return PV(0.1, 10, 100); }) << -614.45671057046824;
+    QTest::newRow("Pmt of 1000 at 10% for 10") << Call([] { return Pmt(0.1, 10, 1000); }) << -162.74539488251161;
+    QTest::newRow("Pmt at rate 0") << Call([] { return Pmt(0, 10, 1000); }) << -100.0;
+    QTest::newRow("IPmt first period") << Call([] { return IPmt(0.1, 1, 10, 1000); }) << -100.0;
+    QTest::newRow("IPmt mid loan") << Call([] { return IPmt(0.1, 5, 10, 1000); }) << -70.879862235026367;
+    QTest::newRow("IPmt fractional per") << Call([] { return IPmt(0.1, 2.5, 10, 1000); }) << -90.35667701433246;
+    QTest::newRow("FV of 100 at 10% for 10") << Call([] { return FV(0.1, 10, -100); }) << 1593.7424601;
+    QTest::newRow("FV fractional periods") << Call([] { return FV(0.08, 2.5, -100); }) << 265.19804646125386;
+    QTest::newRow("PV negative rate") << Call([] { return PV(-0.05, 12, 50); }) << -850.6178062217098;
+    QTest::newRow("PV negative periods") << Call([] { return PV(0.1, -5, 100); }) << 610.51;
+    QTest::newRow("Pmt half a period") << Call([] { return Pmt(0.01, 0.5, 1000); }) << -2014.987562112089;
+    QTest::newRow("Pmt rate 1e-300") << Call([] { return Pmt(1e-300, 10, 1000); }) << -100.0;
+    QTest::newRow("FV rate 1e-20") << Call([] { return FV(1e-20, 1e6, -1); }) << 1000000.000000005;
+    QTest::newRow("NPer ordinary") << Call([] { return NPer(0.1, -200, 1000); }) << 7.2725408973417193;
+    QTest::newRow("NPer negative rate") << Call([] { return NPer(-0.1, -50, 1000); }) << 10.427172663391416;
+    QTest::newRow("NPer pv 0") << Call([] { return NPer(0.1, -50, 0); }) << 0.0;
+    QTest::newRow("FV at -100%") << Call([] { return FV(-1, 10, 100); }) << -100.0;
+    QTest::newRow("Pmt at -100%") << Call([] { return Pmt(-1, 10, 1000); }) << 0.0;
+    QTest::newRow("IPmt at -100%, first") << Call([] { return IPmt(-1, 1, 10, 1000); }) << 1000.0;
+    QTest::newRow("IPmt at -100%, later") << Call([] { return IPmt(-1, 2, 10, 1000); }) << 0.0;
+    QTest::newRow("IPmt -50%, last of 1000") << Call([] { return IPmt(-0.5, 1000, 1000, 1e6); }) << 4.6663180925160944e-296;
+    QTest::newRow("IPmt -50%, second of 2000") << Call([] { return IPmt(-0.5, 2, 2000, 1e6); }) << 250000.0;
+
+    // Hard cases of the numerics notes.
+    QTest::newRow("hard Rate 360") << Call([] { return Rate(360, -570.3, 93550); }) << 0.00513004965031918;
+    QTest::newRow("hard Rate 300") << Call([] { return Rate(300, -465.96, 100000); }) << 0.00236713043622817;
+    QTest::newRow("hard Rate negative") << Call([] { return Rate(200, -500, 200000); }) << -0.00623665300489304;
+    QTest::newRow("hard Rate large") << Call([] { return Rate(36, -300, 9.8); }) << 30.6122448979592;
+    QTest::newRow("hard Rate n below 1") << Call([] { return Rate(0.9, -100, 400); }) << -0.796172361010514;
+    QTest::newRow("hard Rate exactly 0") << Call([] { return Rate(10, -100, 1000); }) << 0.0;
+    QTest::newRow("hard Rate n 1e6") << Call([] { return Rate(1e6, -100, 1000); }) << 0.1;
+    QTest::newRow("hard Rate near -1/4") << Call([] { return Rate(48, -1, 1e6); }) << -0.226546552262562;
+    QTest::newRow("hard PV tiny rate") << Call([] { return PV(1e-15, 1e6, 1); }) << -999999.9995;
+    QTest::newRow("hard PV huge power") << Call([] { return PV(-0.5, 1100, 1e-300); }) << -2.71659705809877e31;
+    QTest::newRow("hard FV huge power") << Call([] { return FV(0.5, 2000, 1e-300); }) << -3.04472523714757e52;
+    QTest::newRow("hard Pmt n 10000") << Call([] { return Pmt(0.1, 10000, 1000); }) << -100.0;
+    QTest::newRow("hard NPer tiny rate") << Call([] { return NPer(1e-12, -100, 1000); }) << 10.000000000055;
+    QTest::newRow("hard NPer near interest") << Call([] { return NPer(0.01, -10.000000000001, 1000); }) << 3008.31459013643;
+    QTest::newRow("hard IPmt last of 360") << Call([] { return IPmt(0.1, 360, 360, 1000); }) << -9.0909090909091;
+    QTest::newRow("hard IPmt last of 1e6") << Call([] { return IPmt(0.05, 1e6, 1e6, 1000); }) << -2.38095238095238;
+}
+
+// The hard-case values are given to 15 digits, hence 1e-12 rather than a few ulps.
+void TvmTest::knownValues()
+{
+    QFETCH(Call, call);
+    QFETCH(double, expected);
+    const double value = call();
+    QVERIFY2(relativeError(value, expected) <= 1e-12,
+             qPrintable(QString::number(value, 'g', 17)));
+}
+
+void TvmTest::domainErrors_data()
+{
+    QTest::addColumn<Call>("call");
+    QTest::addColumn<int>("error");
+
+    const double nan = std::nan("");
+    const double inf = HUGE_VAL;
+    QTest::newRow("Pmt with no periods") << Call([] { return Pmt(0.05, 0, 1000); }) << 5;
+    QTest::newRow("IPmt per 0") << Call([] { return IPmt(0.1, 0, 10, 1000); }) << 5;
+    QTest::newRow("IPmt per 0.5") << Call([] { return IPmt(0.1, 0.5, 10, 1000); }) << 5;
+    QTest::newRow("IPmt per beyond nper") << Call([] { return IPmt(0.1, 11, 10, 1000); }) << 5;
+    QTest::newRow("NPer payment equals interest") << Call([] { return NPer(0.1, -100, 1000); }) << 5;
+    QTest::newRow("NPer payment below interest") << Call([] { return NPer(0.1, -50, 1000); }) << 5;
+    QTest::newRow("NPer no payment") << Call([] { return NPer(0.1, 0, 1000); }) << 5;
+    QTest::newRow("NPer at -100%") << Call([] { return NPer(-1, -100, 1000); }) << 5;
+    QTest::newRow("Rate same signs") << Call([] { return Rate(10, 100, 1000); }) << 5;
+    QTest::newRow("Rate pv 0") << Call([] { return Rate(10, -100, 0); }) << 5;
+    QTest::newRow("Rate pmt 0") << Call([] { return Rate(10, 0, 1000); }) << 5;
+    QTest::newRow("Rate nper 0") << Call([] { return Rate(0, -100, 1000); }) << 5;
+    QTest::newRow("Rate nper negative") << Call([] { return Rate(-5, -100, 1000); }) << 5;
+    QTest::newRow("rate below -100%") << Call([] { return PV(-1.5, 2, 100); }) << 5;
+    QTest::newRow("NaN rate") << Call([nan] { return PV(nan, 10, 100); }) << 5;
+    QTest::newRow("infinite nper") << Call([inf] { return FV(0.1, inf, 100); }) << 5;
+    QTest::newRow("infinite pv") << Call([inf] { return Rate(10, -100, inf); }) << 5;
+    QTest::newRow("NaN per") << Call([nan] { return IPmt(0.1, nan, 10, 100); }) << 5;
+    QTest::newRow("hard PV true overflow") << Call([] { return PV(-0.99, 1e6, 100); }) << 6;
+    QTest::newRow("hard FV true overflow") << Call([] { return FV(10, 1e6, 1); }) << 6;
+    QTest::newRow("PV at -100%") << Call([] { return PV(-1, 10, 100); }) << 6;
+    QTest::newRow("FV at 0% beyond range") << Call([] { return FV(0, 1e300, -1e10); }) << 6;
+    QTest::newRow("Rate beyond range") << Call([] { return Rate(10, -1e300, 1e-300); }) << 6;
+    QTest::newRow("NPer beyond range") << Call([] { return NPer(1e-320, -1e-10, 1e300); }) << 6;
+}
+
+void TvmTest::domainErrors()
+{
+    QFETCH(Call, call);
+    QFETCH(int, error);
+    QCOMPARE(errorOf(call), error);
+}
+
+// PV, FV, Pmt and IPmt against the plain formulas in long double, whose
+// extra digits make them a reference where nothing overflows. The tolerance
+// is a few ulps times the inherent condition of (1+r)^n, which is about n*L.
+void TvmTest::againstExtendedPrecision()
+{
+    std::mt19937_64 random(20240611);
+    std::uniform_real_distribution<double> unit(0, 1);
+    const auto rate = [&] {
+        const double u = unit(random);
+        if (u < 0.1)
+            return 0.0;
+        if (u < 0.5)
+            return (u < 0.3 ? -1 : 1) * std::pow(10, -15 + 15 * unit(random));
+        return -0.99 + 10.99 * unit(random);
+    };
+    int checked = 0;
+    for (int i = 0; i < 4000; ++i) {
+        const double r = rate();
+        double n = std::pow(10, -1 + 7 * unit(random));
+        if (i % 2 == 0)
+            n = std::ceil(n);
+        const double amount = -std::pow(10, -300 + 312 * unit(random));
+        const long double logGrowth = n * std::log1pl(r);
+        if (std::fabs(static_cast<double>(logGrowth)) > 11000)
+            continue;
+        const double tolerance = 8 * DBL_EPSILON * (2 + std::fabs(static_cast<double>(logGrowth)));
+        const long double a = referencePresentFactor(r, n);
+        const long double s = a * expl(logGrowth);
+        const double per = std::floor(1 + (n - 1) * unit(random));
+        const long double share = per >= 1 ? referencePresentFactor(r, n - per + 1) / a : 0;
+        const struct {
+            const char* name;
+            Call call;
+            long double expected;
+        } cases[] = {
+            {"PV", [&] { return PV(r, n, amount); }, -amount * a},
+            {"FV", [&] { return FV(r, n, amount); }, -amount * s},
+            {"Pmt", [&] { return Pmt(r, n, amount); }, -amount / a},
+            {"IPmt", [&] { return IPmt(r, per, n, amount); }, -r * amount * share},
+        };
+        for (const auto& c : cases) {
+            if (c.expected == 0 || fabsl(c.expected) > DBL_MAX / 2 || fabsl(c.expected) < 1e-290)
+                continue;
+            if (c.name == std::string("IPmt") && per < 1)
+                continue;
+            const double value = c.call();
+            const double error = static_cast<double>(fabsl((value - c.expected) / c.expected));
+            QVERIFY2(error <= tolerance,
+                     qPrintable(QString("%1(%2, %3, %4) = %5, error %6")
+                                    .arg(c.name)
+                                    .arg(r, 0, 'g', 17)
+                                    .arg(n, 0, 'g', 17)
+                                    .arg(amount, 0, 'g', 17)
+                                    .arg(value, 0, 'g', 17)
+                                    .arg(error)));
+            ++checked;
+        }
+    }
+    QVERIFY(checked > 10000);
+}
+
+void TvmTest::interestAddsUpToTotalInterest_data()
+{
+    QTest::addColumn<double>("rate");
+    QTest::addColumn<int>("nper");
+    QTest::newRow("10% over 360") << 0.1 << 360;
+    QTest::newRow("0.5% over 240") << 0.005 << 240;
+    QTest::newRow("1e-9 over 1000") << 1e-9 << 1000;
+    QTest::newRow("-5% over 100") << -0.05 << 100;
+    QTest::newRow("250% over 12") << 2.5 << 12;
+}
+
+// The interest parts of all payments make up everything paid beyond the loan.
+void TvmTest::interestAddsUpToTotalInterest()
+{
+    QFETCH(double, rate);
+    QFETCH(int, nper);
+    const double pv = 100000;
+    const double pmt = Pmt(rate, nper, pv);
+    double total = 0;
+    double magnitude = 0;
+    for (int per = 1; per <= nper; ++per) {
+        const double interest = IPmt(rate, per, nper, pv);
+        total += interest;
+        magnitude += std::fabs(interest);
+    }
+    const double expected = nper * pmt + pv;
+    QVERIFY2(std::fabs(total - expected) <= 4 * nper * DBL_EPSILON * (magnitude + std::fabs(nper * pmt)),
+             qPrintable(QString("%1 vs %2").arg(total, 0, 'g', 17).arg(expected, 0, 'g', 17)));
+}
+
+QTEST_APPLESS_MAIN(TvmTest)
+#include "tvm_test.moc"
