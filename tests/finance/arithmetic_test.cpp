@@ -1,0 +1,121 @@
+// Rounding, the 16-bit conversion, Power, the checked arithmetic and the
+// error type's numbers and descriptions.
+#include "finance/finance.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <functional>
+
+using namespace finance;
+
+using Call = std::function<double()>;
+Q_DECLARE_METATYPE(Call)
+
+class ArithmeticTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void results_data();
+    void results();
+    void errors_data();
+    void errors();
+    void descriptions_data();
+    void descriptions();
+};
+
+void ArithmeticTest::results_data()
+{
+    QTest::addColumn<Call>("call");
+    QTest::addColumn<double>("expected");
+
+    QTest::newRow("Round 2.5 to even") << Call([] { return Round(2.5); }) << 2.0;
+    QTest::newRow("Round 3.5 to even") << Call([] { return Round(3.5); }) << 4.0;
+    QTest::newRow("Round 9.6") << Call([] { return Round(9.6); }) << 10.0;
+    QTest::newRow("Round -2.5") << Call([] { return Round(-2.5); }) << -2.0;
+    QTest::newRow("Round -0.4 gives +0") << Call([] { return Round(-0.4); }) << 0.0;
+    QTest::newRow("Round just below a half") << Call([] { return Round(0.49999999999999994); }) << 0.0;
+    QTest::newRow("Round 0.125 to 2 places, even") << Call([] { return Round(0.125, 2); }) << 0.12;
+    QTest::newRow("Round 0.375 to 2 places, even") << Call([] { return Round(0.375, 2); }) << 0.38;
+    QTest::newRow("Round 2.675 stored below half") << Call([] { return Round(2.675, 2); }) << 2.67;
+    QTest::newRow("Round to 5 places") << Call([] { return Round(-1.234567, 5); }) << -1.23457;
+    QTest::newRow("Round past all digits") << Call([] { return Round(5e-324, 400); }) << 5e-324;
+    QTest::newRow("Round huge") << Call([] { return Round(1e308, 2); }) << 1e308;
+    QTest::newRow("Integer 32767.4") << Call([] { return toInteger16(32767.4); }) << 32767.0;
+    QTest::newRow("Integer -32768.5 to even") << Call([] { return toInteger16(-32768.5); }) << -32768.0;
+    QTest::newRow("Integer 0.5 to even") << Call([] { return toInteger16(0.5); }) << 0.0;
+    QTest::newRow("Integer 1.5 to even") << Call([] { return toInteger16(1.5); }) << 2.0;
+    QTest::newRow("Power") << Call([] { return Power(1.1, 10); }) << 2.5937424601000023;
+    QTest::newRow("Power negative base, whole exponent") << Call([] { return Power(-2, 3); }) << -8.0;
+    QTest::newRow("Power 0^0") << Call([] { return Power(0, 0); }) << 1.0;
+    QTest::newRow("Power underflows to 0") << Call([] { return Power(10, -400); }) << 0.0;
+    QTest::newRow("checked add") << Call([] { return checkedAdd(0.1, 0.2); }) << 0.30000000000000004;
+    QTest::newRow("checked multiply") << Call([] { return checkedMultiply(-3, 1e300); }) << -3e300;
+    QTest::newRow("checked divide") << Call([] { return checkedDivide(1, 3); }) << 1.0 / 3;
+}
+
+void ArithmeticTest::results()
+{
+    QFETCH(Call, call);
+    QFETCH(double, expected);
+    const double value = call();
+    QVERIFY2(value == expected && !std::signbit(value) == !std::signbit(expected),
+             qPrintable(QString::number(value, 'g', 17)));
+}
+
+void ArithmeticTest::errors_data()
+{
+    QTest::addColumn<Call>("call");
+    QTest::addColumn<int>("error");
+
+    QTest::newRow("Round negative places") << Call([] { return Round(1.5, -1); }) << 5;
+    QTest::newRow("Round NaN") << Call([] { return Round(std::nan("")); }) << 5;
+    QTest::newRow("Integer 32767.5") << Call([] { return toInteger16(32767.5); }) << 6;
+    QTest::newRow("Integer -32769") << Call([] { return toInteger16(-32769); }) << 6;
+    QTest::newRow("Integer infinity") << Call([] { return toInteger16(HUGE_VAL); }) << 5;
+    QTest::newRow("Power negative base, fraction") << Call([] { return Power(-8, 1.0 / 3); }) << 5;
+    QTest::newRow("Power zero to negative") << Call([] { return Power(0, -1); }) << 5;
+    QTest::newRow("Power overflow") << Call([] { return Power(10, 400); }) << 6;
+    QTest::newRow("add overflow") << Call([] { return checkedAdd(1.7e308, 1.7e308); }) << 6;
+    QTest::newRow("multiply overflow") << Call([] { return checkedMultiply(1e200, -1e200); }) << 6;
+    QTest::newRow("divide by zero") << Call([] { return checkedDivide(1, 0); }) << 11;
+    QTest::newRow("zero by zero") << Call([] { return checkedDivide(0, 0); }) << 6;
+    QTest::newRow("divide overflow") << Call([] { return checkedDivide(1e300, 1e-300); }) << 6;
+    QTest::newRow("add infinity") << Call([] { return checkedAdd(HUGE_VAL, 1); }) << 5;
+}
+
+void ArithmeticTest::errors()
+{
+    QFETCH(Call, call);
+    QFETCH(int, error);
+    try {
+        call();
+        QFAIL("no error");
+    } catch (const RuntimeError& e) {
+        QCOMPARE(e.number(), error);
+    }
+}
+
+void ArithmeticTest::descriptions_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("5") << 5 << "Invalid procedure call or argument";
+    QTest::newRow("6") << 6 << "Overflow";
+    QTest::newRow("11") << 11 << "Division by zero";
+    QTest::newRow("13") << 13 << "Type mismatch";
+}
+
+void ArithmeticTest::descriptions()
+{
+    QFETCH(int, number);
+    QFETCH(QString, description);
+    const RuntimeError error(number);
+    QCOMPARE(error.number(), number);
+    QCOMPARE(QString(error.what()), description);
+    const std::runtime_error& base = error;
+    QCOMPARE(QString(base.what()), description);
+}
+
+QTEST_APPLESS_MAIN(ArithmeticTest)
+#include "arithmetic_test.moc"
