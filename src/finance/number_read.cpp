@@ -92,9 +92,11 @@ std::optional<DecimalText> readLocaleNumber(std::string_view text, const NumberS
         --end;
     text = text.substr(begin, end - begin);
 
-    const std::string_view point = symbols.decimalPoint.empty() ? "." : symbols.decimalPoint;
-    const std::string_view group =
-        symbols.groupSeparator == point ? std::string_view() : symbols.groupSeparator;
+    const std::string_view point =
+        symbols.decimalPoint.empty() ? std::string_view(".") : std::string_view(symbols.decimalPoint);
+    const std::string_view group = symbols.groupSeparator == point
+                                       ? std::string_view()
+                                       : std::string_view(symbols.groupSeparator);
 
     DecimalText number;
     std::size_t i = 0;
