@@ -3,6 +3,7 @@
 
 #include "app/lifetime.h"
 #include "app/message_box.h"
+#include "app/platform.h"
 #include "app/shell.h"
 
 #include <QList>
