@@ -1,0 +1,81 @@
+#include "main_window/form_button.h"
+
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
+#include <qdrawutil.h>
+
+namespace {
+
+// The raised edge around the caption.
+constexpr int edge = 2;
+
+}  // namespace
+
+FormButton::FormButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
+{
+}
+
+void FormButton::setGraphical(const QColor& backColor)
+{
+    m_graphical = true;
+    m_backColor = backColor;
+    update();
+}
+
+void FormButton::setStackedCaption(bool stacked)
+{
+    m_stacked = stacked;
+    update();
+}
+
+QString FormButton::displayedCaption() const
+{
+    if (!m_stacked)
+        return text();
+    QStringList letters;
+    for (const QChar letter : text())
+        letters.append(letter);
+    return letters.join(QLatin1Char('\n'));
+}
+
+QRect FormButton::captionRect() const
+{
+    return rect().adjusted(edge, edge, -edge, -edge);
+}
+
+void FormButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (m_graphical) {
+        paintGraphicalFace(painter);
+    } else {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+    }
+    QRect box = captionRect();
+    if (isDown())
+        box.translate(1, 1);
+    painter.setFont(font());
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(box, captionFlags, displayedCaption());
+}
+
+void FormButton::paintGraphicalFace(QPainter& painter)
+{
+    const QBrush face(m_backColor);
+    qDrawWinButton(&painter, rect(), palette(), isDown(), &face);
+    if (hasFocus())
+        paintFocus(painter);
+}
+
+void FormButton::paintFocus(QPainter& painter)
+{
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = captionRect();
+    option.backgroundColor = m_backColor;
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+}
