@@ -1,10 +1,200 @@
 #include "main_window/form1.h"
 
-Form1::Form1(app::Platform& platform, QWidget* parent)
-    : QMainWindow(parent), m_platform(platform)
+#include "app/error_guard.h"
+#include "app/layout.h"
+#include "main_window/form1_colors.h"
+#include "main_window/form_button.h"
+#include "main_window/tab_strip.h"
+
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+constexpr int clientWidth = 7815;  // twips
+constexpr int clientHeight = 6060;
+constexpr int tabHeight = 800;
+
+QLabel* newLabel(QWidget* parent, const char* name)
 {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLineEdit* newField(QWidget* parent, const QString& name)
+{
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setFont(app::formFont(12));
+    return field;
+}
+
+FormButton* newButton(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* button = new FormButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setFont(app::formFont(9.75, true));
+    return button;
+}
+
+}  // namespace
+
+Form1::Form1(app::Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform)
+{
+    setWindowTitle(QStringLiteral("Quandrel Calculator"));
+    createControls();
+    createMenus();
+    placeAndStyleControls();
+    setFocusOrder();
+    connectHandlers();
+}
+
+QLineEdit* Form1::Text(int i) const
+{
+    Q_ASSERT(i >= 1 && i <= int(m_text.size()));
+    return m_text[std::size_t(i - 1)];
+}
+
+void Form1::createControls()
+{
+    m_clientArea = new QWidget(this);
+    m_clientArea->setObjectName(QStringLiteral("clientArea"));
+    setCentralWidget(m_clientArea);
+
+    SSTab1 = new TabStrip(app::pixels(tabHeight), m_clientArea);
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    for (const char* caption : {"Present Value (PVOA)", "Future Value (FVOA)", "Rate", "Periods (Nper)",
+                                "Payment (pmt)", "Present Value (PV)", "Future Value (FV)", "Interest (Ipmt)"})
+        SSTab1->addTab(QLatin1String(caption));
+
+    Label1 = newLabel(m_clientArea, "Label1");
+    Label2 = newLabel(m_clientArea, "Label2");
+    Label3 = newLabel(m_clientArea, "Label3");
+    Label4 = newLabel(m_clientArea, "Label4");
+    Label5 = newLabel(m_clientArea, "Label5");
+    for (int i = 1; i <= int(m_text.size()); ++i)
+        m_text[std::size_t(i - 1)] = newField(m_clientArea, QStringLiteral("Text(%1)").arg(i));
+    Text1 = newField(m_clientArea, QStringLiteral("Text1"));
+
+    // The labels name their fields for assistive technology (setCaption).
+    Label1->setBuddy(Text(1));
+    Label2->setBuddy(Text(2));
+    Label3->setBuddy(Text(3));
+    Label4->setBuddy(Text(4));
+    Label5->setBuddy(Text1);
+    setCaption(Label1, QStringLiteral("Payment"));
+    setCaption(Label2, QStringLiteral("Rate"));
+    setCaption(Label3, QStringLiteral("Periods"));
+    setCaption(Label4, QStringLiteral("Present Value"));
+    setCaption(Label5, QStringLiteral("Interest"));
+    Text(4)->setReadOnly(true);
+    // Text1 only ever shows the interest, so it never takes typing.
+    Text1->setReadOnly(true);
+
+    Command4 = newButton(m_clientArea, "Command4", QStringLiteral("INFO"));
+    Command1 = newButton(m_clientArea, "Command1", QStringLiteral("Run"));
+    Command3 = newButton(m_clientArea, "Command3", QStringLiteral("Clear Fields"));
+    Command2 = newButton(m_clientArea, "Command2", QStringLiteral("Exit"));
+    Command5 = newButton(m_clientArea, "Command5", QStringLiteral("Sensitivity Analysis"));
+    Command4->setStackedCaption(true);
+}
+
+void Form1::createMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File"));
+    Exit = file->addAction(QStringLiteral("&Exit"));
+    Exit->setObjectName(QStringLiteral("Exit"));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("Help"));
+    About = help->addAction(QStringLiteral("&About"));
+    About->setObjectName(QStringLiteral("About"));
+}
+
+void Form1::placeAndStyleControls()
+{
+    app::placeControls(m_clientArea, {
+        // name          left   top  width height   (twips)
+        {"SSTab1",          0,    0,  7725,   855},
+        {"Label1",        120, 1560,  1575,   615},
+        {"Text(1)",      1680, 1560,  1215,   495},
+        {"Label2",        120, 2280,  1335,   495},
+        {"Text(2)",      1680, 2280,  1215,   495},
+        {"Label3",        120, 3000,  1335,   495},
+        {"Text(3)",      1680, 3000,  1215,   495},
+        {"Label4",        120, 3720,  1455,   735},
+        {"Text(4)",      1680, 3720,  1215,   495},
+        {"Label5",        120, 4440,  1335,   495},
+        {"Text1",        1680, 4440,  1215,   495},
+        {"Command4",     7560, 4680,   255,  1215},
+        {"Command1",     1560, 5400,  1215,   495},
+        {"Command3",     3000, 5400,  1335,   495},
+        {"Command2",     4560, 5400,  1215,   495},
+        {"Command5",     5880, 5400,  1215,   495},
+    });
+
+    // The menu bar keeps the system's font; the client area has the window's.
+    m_clientArea->setFont(app::formFont(9.75));
+    QPalette back = m_clientArea->palette();
+    back.setColor(QPalette::Window, form1::backColor());
+    m_clientArea->setPalette(back);
+    m_clientArea->setAutoFillBackground(true);
+
+    for (QLabel* label : {Label1, Label2, Label3})
+        app::setColors(label, form1::backColor(), form1::buttonTextColor());
+    for (QLabel* label : {Label4, Label5}) {
+        app::setColors(label, form1::backColor(), form1::resultColor());
+        label->setFont(app::formFont(9.75, true));
+    }
+    for (FormButton* button : {Command1, Command3, Command2, Command5})
+        button->setGraphical(form1::backColor());
+
+    app::setFixedSingleBorder(this, clientWidth, clientHeight);
+    m_clientArea->setFixedSize(app::pixels(clientWidth), app::pixels(clientHeight));
+    // The client area lies below the menu bar, so the window's fixed size is
+    // the client area's plus whatever the menu bar takes.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Form1::setFocusOrder()
+{
+    QWidget* const order[] = {Text(1), Text(2), Text(3), Text(4), SSTab1, Command1,
+                              Command2, Command3, Command4, Text1, Command5};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    Text(1)->setFocus();
+}
+
+// Every handler of the window is connected here, each through guarded().
+void Form1::connectHandlers()
+{
+    connect(SSTab1, &QTabBar::currentChanged, this, guarded(&Form1::SSTab1_Click));
+    connect(Command1, &QPushButton::clicked, this, guarded(&Form1::Command1_Click));
+}
+
+std::function<void()> Form1::guarded(void (Form1::*handler)())
+{
+    return [this, handler] { app::runGuarded(m_platform.messages, this, [this, handler] { (this->*handler)(); }); };
 }
 
 void Form1::load()
 {
+    guarded(&Form1::Form_Load)();
+}
+
+void Form1::Form_Load()
+{
+    app::Message greeting;
+    greeting.text = QStringLiteral("Welcome to Quandrel Calculator!\r\nPress INFO for more information");
+    // The window is not on screen yet: the greeting stands on its own.
+    m_platform.messages.show(nullptr, greeting);
+    Label5->hide();
+    Text1->hide();
 }

@@ -1,15 +1,91 @@
+// Form1, the calculator's main window. The tab strip SSTab1 picks the kind of
+// problem; four numbered fields Text(1)..Text(4) and the Interest field Text1
+// hold its quantities, each beside a label that names it.
+//
+// How the handlers fit together: the window keeps no mode of its own, the
+// selected tab is the mode. SSTab1_Click relabels the fields for that tab and
+// chooses the result field; Command1_Click ("Run") reads the selected tab
+// afresh, checks and reads the fields, and writes the answer. Every handler is
+// connected in connectHandlers() and runs through the shared error path, so a
+// failed calculation is reported and the window goes on.
 #pragma once
 
 #include "app/platform.h"
 
 #include <QMainWindow>
 
+#include <array>
+#include <functional>
+
+class FormButton;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QTabBar;
+
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit Form1(app::Platform& platform, QWidget* parent = nullptr);
+
+    // Runs Form_Load through the shared error path; call once, before show().
     void load();
 
+    // The control array of the four numbered fields, 1-based.
+    QLineEdit* Text(int i) const;
+
+    // Handlers. SSTab1_Click reads the selected tab itself; which tab was
+    // selected before does not matter, so it takes no argument.
+    void Form_Load();
+    void SSTab1_Click();
+    void Command1_Click();
+
 private:
+    void createControls();
+    void createMenus();
+    void placeAndStyleControls();
+    void setFocusOrder();
+    void connectHandlers();
+    std::function<void()> guarded(void (Form1::*handler)());
+
+    // Tab modes.
+    void applyCommonMode(int tab);
+    void applyInterestMode();
+    void setCaption(QLabel* label, const QString& caption);
+
+    // Calculation run.
+    void check_n();
+    void check_n1();
+    void warn(const QString& text);
+    void reportNegativePeriods(const QString& text);
+
     app::Platform& m_platform;
+
+    QWidget* m_clientArea = nullptr;
+    QTabBar* SSTab1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    std::array<QLineEdit*, 4> m_text{};
+    QLineEdit* Text1 = nullptr;
+    FormButton* Command1 = nullptr;
+    FormButton* Command2 = nullptr;
+    FormButton* Command3 = nullptr;
+    FormButton* Command4 = nullptr;
+    FormButton* Command5 = nullptr;
+    QAction* Exit = nullptr;
+    QAction* About = nullptr;
+
+    // Working numbers of the run; they keep their last values between runs,
+    // and check_n and check_n1 read the periods n.
+    double n = 0;
+    double rate = 0;
+    double payment = 0;
+    double pv = 0;
+    double investment = 0;
+    double per = 0;
+    double factor = 0;
+    double result = 0;
 };

@@ -1,0 +1,179 @@
+// The calculation run ("Run"): check fields 1 to 3, then solve the selected
+// tab's problem and write the answer into its result field. A check that
+// fails shows one message and changes nothing; an error of the financial
+// library or of the checked arithmetic leaves the run before anything is
+// written and is reported by the shared error path.
+#include "main_window/form1.h"
+
+#include "app/number_text.h"
+#include "finance/finance.h"
+
+#include <QLineEdit>
+#include <QTabBar>
+
+namespace {
+
+double number(const QLineEdit* field)
+{
+    return app::readNumber(field->text());
+}
+
+}  // namespace
+
+void Form1::Command1_Click()
+{
+    // Every empty field is reported before any non-numeric one.
+    for (int i = 1; i <= 3; ++i) {
+        if (Text(i)->text().isEmpty()) {
+            warn(QStringLiteral("Fill in the fields!"));
+            return;
+        }
+    }
+    for (int i = 1; i <= 3; ++i) {
+        if (!app::isNumeric(Text(i)->text())) {
+            warn(QStringLiteral("No numeric values! Check again"));
+            return;
+        }
+    }
+
+    switch (SSTab1->currentIndex()) {
+    case 0:
+        payment = number(Text(1));
+        rate = number(Text(2));
+        n = number(Text(3));
+        if (n < 0) {
+            check_n();
+            return;
+        }
+        result = finance::PV(rate, n, payment);
+        Text(4)->setText(app::format(result, "standard"));
+        break;
+    case 1:
+        payment = number(Text(1));
+        rate = number(Text(2));
+        n = number(Text(3));
+        if (n < 0) {
+            check_n();
+            return;
+        }
+        result = finance::FV(rate, n, payment);
+        Text(4)->setText(app::format(result, "standard"));
+        break;
+    case 2:
+        payment = number(Text(1));
+        pv = number(Text(2));
+        n = number(Text(3));
+        if (n < 0) {
+            check_n();
+            return;
+        }
+        result = finance::Rate(n, payment, pv);
+        Text(4)->setText(app::format(result, "percent"));
+        if (result < 0) {
+            app::Message warning;
+            warning.text = QStringLiteral("Rate<0. Are you sure? Check again.");
+            warning.title = QStringLiteral("Warning");
+            warning.icon = app::Icon::Warning;
+            warning.buttons = app::Buttons::OkCancel;
+            m_platform.messages.show(this, warning);
+        }
+        break;
+    case 3:
+        payment = number(Text(1));
+        pv = number(Text(2));
+        rate = number(Text(3));
+        n = finance::NPer(rate, payment, pv);
+        if (n < 0) {
+            check_n1();
+            return;
+        }
+        Text(4)->setText(app::numberToText(finance::Round(n, 0)));
+        break;
+    case 4:
+        pv = number(Text(1));
+        n = number(Text(2));
+        if (n < 0) {
+            check_n();
+            return;
+        }
+        rate = number(Text(3));
+        result = finance::Pmt(rate, n, pv);
+        Text(4)->setText(app::format(result, "standard"));
+        break;
+    case 5:
+        // Present value: the investment discounted over the periods.
+        investment = number(Text(1));
+        rate = number(Text(2));
+        n = number(Text(3));
+        if (n < 0) {
+            check_n();
+            return;
+        }
+        factor = finance::Power(finance::checkedAdd(1, rate), n);
+        result = finance::checkedDivide(investment, factor);
+        Text(4)->setText(app::format(result, "standard"));
+        break;
+    case 6:
+        // Future value: the investment compounded over the periods.
+        investment = number(Text(1));
+        rate = number(Text(2));
+        n = number(Text(3));
+        if (n < 0) {
+            check_n();
+            return;
+        }
+        factor = finance::Power(finance::checkedAdd(1, rate), n);
+        result = finance::checkedMultiply(investment, factor);
+        Text(4)->setText(app::format(result, "standard"));
+        break;
+    case 7:
+        per = number(Text(1));
+        rate = number(Text(2));
+        n = number(Text(3));
+        pv = number(Text(4));
+        if (per > n) {
+            app::Message error;
+            error.text = QStringLiteral("Time of interest payment >number of period! Check again");
+            error.title = QStringLiteral("ERROR");
+            error.icon = app::Icon::Warning;
+            m_platform.messages.show(this, error);
+            return;
+        }
+        result = finance::IPmt(rate, per, n, pv);
+        // The interest is kept to the cents of its "standard" form, but shown
+        // without grouping or trailing zeros.
+        result = app::readNumber(app::format(result, "standard"));
+        Text1->setText(app::numberToText(result));
+        break;
+    }
+}
+
+void Form1::check_n()
+{
+    if (n < 0)
+        reportNegativePeriods(QStringLiteral("Periods(N)<0!! Check again!"));
+}
+
+void Form1::check_n1()
+{
+    if (n < 0)
+        reportNegativePeriods(QStringLiteral("Periods(N)<0!! Check again!\r\nYou may need to use minus(-) in payment"));
+}
+
+void Form1::reportNegativePeriods(const QString& text)
+{
+    app::Message error;
+    error.text = text;
+    error.title = QStringLiteral("ERROR");
+    error.icon = app::Icon::Error;
+    m_platform.messages.show(this, error);
+}
+
+void Form1::warn(const QString& text)
+{
+    app::Message warning;
+    warning.text = text;
+    warning.title = QStringLiteral("Warning!");
+    warning.icon = app::Icon::Warning;
+    m_platform.messages.show(this, warning);
+}
