@@ -1,0 +1,103 @@
+// The window's messages through the real QMessageBox: what the fake records
+// in the other tests is what a person sees.
+#include "app/qt_message_box.h"
+#include "fakes.h"
+#include "gui_fixture.h"
+#include "main_window/form1.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+struct SeenBox {
+    bool seen = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+};
+
+// Waits (up to about two seconds) for the next modal box, records what it
+// shows and presses button.
+void answerNextBox(QMessageBox::StandardButton button, SeenBox* seen, int attempts = 200)
+{
+    QTimer::singleShot(10, [=] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            if (attempts > 0)
+                answerNextBox(button, seen, attempts - 1);
+            return;
+        }
+        *seen = {true, box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+        box->button(button)->click();
+    });
+}
+
+struct RealBoxes {
+    app::QtMessageBox messages;
+    testing_support::FakeShell shell;
+    testing_support::FakeLifetime lifetime;
+    app::Platform platform{messages, shell, lifetime};
+};
+
+}  // namespace
+
+class Form1MessageBoxTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void greetingShowsTextTitleNoIconAndOk();
+    void negativeRateWarningAnsweredCancelKeepsTheRate();
+};
+
+void Form1MessageBoxTest::greetingShowsTextTitleNoIconAndOk()
+{
+    RealBoxes real;
+    Form1 form(real.platform);
+    SeenBox greeting;
+    answerNextBox(QMessageBox::Ok, &greeting);
+    form.load();
+
+    QVERIFY(greeting.seen);
+    QCOMPARE(greeting.title, QStringLiteral("Kelvarn"));
+    QCOMPARE(greeting.text, QStringLiteral("Welcome to Quandrel Calculator!\nPress INFO for more information"));
+    QCOMPARE(greeting.icon, QMessageBox::NoIcon);
+    QCOMPARE(greeting.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(form.findChild<QWidget*>("Text1")->isHidden());
+}
+
+void Form1MessageBoxTest::negativeRateWarningAnsweredCancelKeepsTheRate()
+{
+    RealBoxes real;
+    Form1 form(real.platform);
+    SeenBox greeting;
+    answerNextBox(QMessageBox::Ok, &greeting);
+    form.load();
+    QVERIFY(testing_support::showAndExpose(&form));
+
+    auto* tabs = form.findChild<QTabBar*>("SSTab1");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+    QTest::keyClicks(form.Text(1), "90");
+    QTest::keyClicks(form.Text(2), "-1000");
+    QTest::keyClicks(form.Text(3), "10");
+    SeenBox warning;
+    answerNextBox(QMessageBox::Cancel, &warning);
+    QTest::mouseClick(form.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+
+    QVERIFY(warning.seen);
+    QCOMPARE(warning.title, QStringLiteral("Warning"));
+    QCOMPARE(warning.text, QStringLiteral("Rate<0. Are you sure? Check again."));
+    QCOMPARE(warning.icon, QMessageBox::Warning);
+    QCOMPARE(warning.buttons, QMessageBox::StandardButtons(QMessageBox::Ok | QMessageBox::Cancel));
+    QCOMPARE(form.Text(4)->text(), QStringLiteral("-1.87%"));
+}
+
+QTEST_MAIN(Form1MessageBoxTest)
+#include "form1_message_box_test.moc"
