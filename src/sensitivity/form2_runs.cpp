@@ -4,6 +4,7 @@
 #include "sensitivity/form2.h"
 
 #include "app/number_text.h"
+#include "sensitivity/line_payment.h"
 #include "sensitivity/payment_list_model.h"
 #include "sensitivity/run_plan.h"
 
@@ -25,8 +26,9 @@ struct Form2::RunMode {
 
 namespace {
 
-// A run this long keeps the window busy for a noticeable moment.
-constexpr std::size_t busyCursorLines = 50000;
+// From about this many lines a run keeps the window busy for a moment the
+// user may notice (a tenth of a second on a slow machine).
+constexpr std::size_t busyCursorLines = 100000;
 
 class BusyCursor {
 public:
@@ -46,13 +48,6 @@ public:
 private:
     bool m_busy;
 };
-
-// The payment rounded to cents the way a line shows it: formatted with
-// grouping and two decimals, then read back.
-double linePayment(double payment, const finance::NumberSymbols& symbols)
-{
-    return finance::textToNumber(finance::Format(payment, "standard", symbols), symbols);
-}
 
 app::Message messageOf(const QString& text, const char* title, app::Icon icon)
 {
@@ -125,7 +120,7 @@ void Form2::run(const RunMode& mode)
         for (m_counter = m_lower; m_counter <= m_end; m_counter += m_step) {
             const double payment = mode.counterIsRate ? finance::Pmt(m_counter, m_fixed, m_loan)
                                                       : finance::Pmt(m_fixed, m_counter, m_loan);
-            m_payment = linePayment(payment, symbols);
+            m_payment = sensitivity::linePayment(payment, symbols);
             lines.push_back({m_payment, m_counter});
         }
     } catch (...) {

@@ -215,16 +215,17 @@ private slots:
         QTest::addColumn<int>("lineCount");
         QTest::addColumn<QString>("lastLineEnd");
         QTest::addColumn<int>("errorNumber");
+        QTest::addColumn<bool>("busy");
 
-        QTest::newRow("periods from 0: the first line fails") << 2 << "5000" << "0" << "3" << "0.01" << 0 << "" << 5;
-        QTest::newRow("periods field 0: the first rate line fails") << 1 << "5000" << "0.01" << "0.02" << "0" << 0 << "" << 5;
-        QTest::newRow("periods field not a number reads as 0") << 1 << "5000" << "0.01" << "0.02" << "none" << 0 << "" << 5;
+        QTest::newRow("periods from 0: the first line fails") << 2 << "5000" << "0" << "3" << "0.01" << 0 << "" << 5 << false;
+        QTest::newRow("periods field 0: the first rate line fails") << 1 << "5000" << "0.01" << "0.02" << "0" << 0 << "" << 5 << false;
+        QTest::newRow("periods field not a number reads as 0") << 1 << "5000" << "0.01" << "0.02" << "none" << 0 << "" << 5 << false;
         // Pmt over one period is -loan * (1 + rate): beyond the largest double
         // once 1 + rate exceeds 17.97693..., after the line for 16.975.
         QTest::newRow("payment overflows after 11 lines")
-            << 1 << "1e307" << "16.95" << "17" << "1" << 11 << "   //  1697.50%" << 6;
-        QTest::newRow("payment overflows after 71,508 lines, busy cursor shown")
-            << 1 << "1e306" << "0" << "200" << "1" << 71508 << "   //  17876.75%" << 6;
+            << 1 << "1e307" << "16.95" << "17" << "1" << 11 << "   //  1697.50%" << 6 << false;
+        QTest::newRow("payment overflows after 118,678 lines, busy cursor shown")
+            << 1 << "1e305" << "1500" << "1800" << "1" << 118678 << "   //  179669.25%" << 6 << true;
     }
 
     void errorKeepsTheLinesBeforeIt()
@@ -237,10 +238,16 @@ private slots:
         QFETCH(int, lineCount);
         QFETCH(QString, lastLineEnd);
         QFETCH(int, errorNumber);
+        QFETCH(bool, busy);
 
         Form2Driver window;
         window.chooseMode(loan, mode);
         window.fakes.messages.shown.clear();
+        bool busyWhileAdding = false;
+        connect(window.list(mode), &QAbstractItemModel::rowsInserted, this, [&busyWhileAdding] {
+            const QCursor* cursor = QApplication::overrideCursor();
+            busyWhileAdding = cursor && cursor->shape() == Qt::WaitCursor;
+        });
         window.run(mode == 1 ? 1 : 4, lower, upper, fixed);
 
         QCOMPARE(window.fakes.messages.shown.size(), 1);
@@ -253,6 +260,7 @@ private slots:
             const QString last = window.list(mode)->index(lineCount - 1, 0).data().toString();
             QVERIFY2(last.endsWith(lastLineEnd), qPrintable(last));
         }
+        QCOMPARE(busyWhileAdding, busy);
     }
 
 private:

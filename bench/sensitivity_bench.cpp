@@ -1,0 +1,120 @@
+// Times a sensitivity run from the "Run" click to the list showing its last
+// line, and the memory it takes above the window's idle memory.
+//   sensitivity_bench [repetitions]
+// Run with QT_QPA_PLATFORM=offscreen on a Release build.
+#include "fakes.h"
+#include "sensitivity/form2.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <algorithm>
+#include <chrono>
+#include <malloc.h>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// A field of /proc/self/status, in kB.
+long statusKb(const char* field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(int(qstrlen(field))).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
+
+// Restarts the peak resident size (VmHWM) from the current one.
+void resetPeak()
+{
+    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
+    if (clearRefs.open(QIODevice::WriteOnly))
+        clearRefs.write("5");
+}
+
+struct Case {
+    const char* name;
+    int mode;  // 1 rate, 2 periods
+    const char* lower;
+    const char* upper;
+    const char* fixed;
+};
+
+void measure(const Case& c, int repetitions)
+{
+    testing_support::FakePlatform fakes;
+    auto* form = new Form2(fakes.platform);
+    form->load();
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form))
+        return;
+    form->findChild<QLineEdit*>(QStringLiteral("Text5"))->setText(QStringLiteral("10000"));
+    form->findChild<QRadioButton*>(c.mode == 1 ? "Option1" : "Option2")->click();
+    const int first = c.mode == 1 ? 1 : 4;
+    form->Text(first)->setText(QLatin1String(c.lower));
+    form->Text(first + 1)->setText(QLatin1String(c.upper));
+    form->Text(first + 2)->setText(QLatin1String(c.fixed));
+    auto* run = form->findChild<QPushButton*>(c.mode == 1 ? "Command1" : "Command6");
+    auto* clear = form->findChild<QPushButton*>(c.mode == 1 ? "Command3" : "Command4");
+    auto* list = form->findChild<QListView*>(c.mode == 1 ? "List1" : "List2");
+
+    std::vector<double> milliseconds;
+    long idleKb = 0;
+    long peakKb = 0;
+    long heldKb = 0;  // after the last run
+    int lines = 0;
+    for (int i = 0; i < repetitions; ++i) {
+        QApplication::processEvents();
+        idleKb = statusKb("VmRSS:");
+        resetPeak();
+        const auto start = std::chrono::steady_clock::now();
+        QTest::mouseClick(run, Qt::LeftButton);
+        list->scrollToBottom();
+        QApplication::processEvents();
+        const auto stop = std::chrono::steady_clock::now();
+        milliseconds.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
+        lines = list->model()->rowCount();
+        const QRect last = list->visualRect(list->model()->index(lines - 1, 0));
+        if (!list->viewport()->rect().contains(last.center()))
+            std::printf("%s: the last line is not in view\n", c.name);
+        peakKb = std::max(peakKb, statusKb("VmHWM:") - idleKb);
+        heldKb = statusKb("VmRSS:") - idleKb;
+        QTest::mouseClick(clear, Qt::LeftButton);
+        // Hands the freed lines back to the system, so the next idle figure is the window's own.
+        malloc_trim(0);
+    }
+    std::sort(milliseconds.begin(), milliseconds.end());
+    std::printf("%-32s %8d lines  median %8.2f ms  min %8.2f  max %8.2f  peak +%.1f MB  held +%.1f MB  (%d runs)\n",
+                c.name, lines, milliseconds[milliseconds.size() / 2], milliseconds.front(), milliseconds.back(),
+                peakKb / 1024.0, heldKb / 1024.0, repetitions);
+    if (fakes.messages.shown.size() != 1)  // the greeting only
+        std::printf("  unexpected message: %s\n", qPrintable(fakes.messages.shown.last().text));
+    delete form;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const int repetitions = argc > 1 ? std::max(1, atoi(argv[1])) : 11;
+    const Case cases[] = {
+        {"rate 0 to 100, 12 periods", 1, "0", "100", "12"},
+        {"periods 1 to 1,000,000 at 1%", 2, "1", "1000000", "0.01"},
+        {"rate 0 to 2499.9975, 360 periods", 1, "0", "2499.9975", "360"},
+    };
+    for (const Case& c : cases)
+        measure(c, repetitions);
+    return 0;
+}
