@@ -8,8 +8,11 @@
 //  - payments fall at the end of each period, and the omitted future or present
 //    value is 0, so pv*(1+r)^n + pmt*((1+r)^n - 1)/r + fv = 0 with fv = 0
 //    (pv + pmt*n + fv = 0 when r = 0).
-// No function returns NaN or infinity: an argument outside the domain raises
-// RuntimeError 5, a result beyond the range of a double raises RuntimeError 6.
+// No function returns NaN or infinity: an argument outside the domain (NaN
+// and infinity included) raises RuntimeError 5, a result beyond the range of
+// a double raises RuntimeError 6. Rates must be at least -1 (-100 %): below
+// that (1+r)^n is not real for most n, and the annuity functions raise 5.
+// Fractional and negative nper are accepted wherever the relation holds.
 #pragma once
 
 #include <stdexcept>
@@ -36,17 +39,22 @@ private:
     int m_number;
 };
 
-// Present value of nper payments of pmt. Error 6 when the result overflows.
+// Present value of nper payments of pmt (0 for nper = 0). Error 6 when the
+// result overflows, as at rate -1 with nper > 0.
 double PV(double rate, double nper, double pmt);
-// Future value of nper payments of pmt. Error 6 when the result overflows.
+// Future value of nper payments of pmt (0 for nper = 0). Error 6 when the
+// result overflows.
 double FV(double rate, double nper, double pmt);
 // Level payment that pays off pv in nper periods. Error 5 for nper = 0.
 double Pmt(double rate, double nper, double pv);
 // Number of periods for payment pmt to pay off pv. Error 5 where no number
-// of periods solves the relation (for example a payment no larger than the interest).
+// of periods solves the relation: a payment no larger than the interest,
+// pmt = 0, or rate -1.
 double NPer(double rate, double pmt, double pv);
 // Rate per period for nper payments of pmt to pay off pv, iterated from 0.1.
-// Error 5 where no rate above -1 exists (nper <= 0, pmt = 0, pv and pmt of one sign).
+// Error 5 where no rate above -1 exists (nper <= 0, pmt = 0, pv = 0, pv and
+// pmt of one sign). A root closer to -1 than a double resolves gives the
+// double just above -1.
 double Rate(double nper, double pmt, double pv);
 // Interest part of payment number per (1 <= per <= nper) of Pmt(rate, nper, pv),
 // signed like the payment. Error 5 for per < 1 or per > nper.
@@ -56,6 +64,8 @@ double IPmt(double rate, double per, double nper, double pv);
 // zero to a negative power), error 6 when it overflows.
 double Power(double x, double y);
 // x rounded to the given number of decimals, halves to even (2.5 -> 2, 3.5 -> 4).
+// The exact binary value is rounded: 2.675 is stored below the half and gives
+// 2.67. Error 5 for negative decimals.
 double Round(double x, int decimals = 0);
 // x rounded to a 16-bit integer, halves to even; error 6 outside -32768..32767.
 short toInteger16(double x);
@@ -72,14 +82,20 @@ struct NumberSymbols {
     std::string groupSeparator = ",";
 };
 
-// The number spelled by the longest leading numeric part of text: blanks are
-// skipped, "." is the only decimal point, no grouping; 0 when there is none.
-// "1,000" gives 1. Error 6 when the number is beyond the range of a double.
+// The number spelled by the longest leading numeric part of text: blanks
+// (space, tab, line breaks) are skipped anywhere in it ("1 000" is 1000), "."
+// is the only decimal point, no grouping, an exponent needs a digit ("1e" is
+// 1); 0 when there is none. "1,000" gives 1. Error 6 when the number is beyond
+// the range of a double; a number below the smallest double gives 0.
 double Val(std::string_view text);
 
 // True when the whole text, blanks around it aside, reads as a number with the
 // given symbols: sign, digits, decimal point, group separators, exponent.
-// False for empty or blank text.
+// False for empty or blank text. Grouping is strict (1,234,567: one to three
+// digits, then groups of exactly three), so "1,2,3" is not numeric, and "0.05"
+// typed where "." groups and "," is the decimal point falls back to Val.
+// Where the group separator is a no-break space a plain space also groups.
+// "1e999" is numeric; reading it raises error 6.
 bool IsNumeric(std::string_view text, const NumberSymbols& symbols);
 
 // Text that IsNumeric accepts, read as a number (grouping accepted).
@@ -91,11 +107,14 @@ double textToNumber(std::string_view text, const NumberSymbols& symbols);
 double readNumber(std::string_view text, const NumberSymbols& symbols);
 
 // General form: up to 15 significant digits, no grouping, no trailing zeros,
-// no decimal point for a whole number (-1234.5, 10, 0.0525).
+// no decimal point for a whole number (-1234.5, 10, 0.0525), never "-0".
+// Magnitudes below 1e-5 or from 1e15 up take an exponent: 1E+20, 1.5E-07.
 std::string numberToText(double x, const NumberSymbols& symbols);
 
 // Named formats: "standard" is grouped with two decimals (1,210.00; -614.46),
 // "percent" is x*100 with two decimals and "%" (5.25%). Error 5 for another name.
+// The exact binary value is rounded, an exact half away from zero (0.125 ->
+// 0.13); a value that shows as zero has no sign (-0.001 -> 0.00).
 std::string Format(double x, std::string_view formatName, const NumberSymbols& symbols);
 
 }  // namespace finance

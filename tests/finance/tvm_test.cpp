@@ -80,6 +80,8 @@ void TvmTest::knownValues_data()
     QTest::newRow("FV rate 1e-20") << Call([] { return FV(1e-20, 1e6, -1); }) << 1000000.000000005;
     QTest::newRow("NPer ordinary") << Call([] { return NPer(0.1, -200, 1000); }) << 7.2725408973417193;
     QTest::newRow("NPer negative rate") << Call([] { return NPer(-0.1, -50, 1000); }) << 10.427172663391416;
+    QTest::newRow("PV no periods") << Call([] { return PV(0.1, 0, 100); }) << 0.0;
+    QTest::newRow("FV no periods") << Call([] { return FV(0.1, 0, 100); }) << 0.0;
     QTest::newRow("NPer pv 0") << Call([] { return NPer(0.1, -50, 0); }) << 0.0;
     QTest::newRow("FV at -100%") << Call([] { return FV(-1, 10, 100); }) << -100.0;
     QTest::newRow("Pmt at -100%") << Call([] { return Pmt(-1, 10, 1000); }) << 0.0;
