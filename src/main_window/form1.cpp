@@ -5,6 +5,7 @@
 #include "main_window/form1_colors.h"
 #include "main_window/form_button.h"
 #include "main_window/tab_strip.h"
+#include "sensitivity/form2.h"
 
 #include <QLabel>
 #include <QLayout>
@@ -53,6 +54,13 @@ Form1::Form1(app::Platform& platform, QWidget* parent) : QMainWindow(parent), m_
     placeAndStyleControls();
     setFocusOrder();
     connectHandlers();
+}
+
+// The secondary windows have no owner, so the main window ends them itself
+// when the program ends.
+Form1::~Form1()
+{
+    delete m_form2;
 }
 
 QLineEdit* Form1::Text(int i) const
@@ -177,6 +185,11 @@ void Form1::connectHandlers()
 {
     connect(SSTab1, &QTabBar::currentChanged, this, guarded(&Form1::SSTab1_Click));
     connect(Command1, &QPushButton::clicked, this, guarded(&Form1::Command1_Click));
+    connect(Command2, &QPushButton::clicked, this, guarded(&Form1::Command2_Click));
+    connect(Command3, &QPushButton::clicked, this, guarded(&Form1::Command3_Click));
+    connect(Command5, &QPushButton::clicked, this, guarded(&Form1::Command5_Click));
+    connect(Exit, &QAction::triggered, this, guarded(&Form1::Exit_Click));
+    connect(About, &QAction::triggered, this, guarded(&Form1::About_Click));
 }
 
 std::function<void()> Form1::guarded(void (Form1::*handler)())

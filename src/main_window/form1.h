@@ -13,10 +13,12 @@
 #include "app/platform.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
 
+class Form2;
 class FormButton;
 class QAction;
 class QLabel;
@@ -27,6 +29,7 @@ class Form1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit Form1(app::Platform& platform, QWidget* parent = nullptr);
+    ~Form1() override;
 
     // Runs Form_Load through the shared error path; call once, before show().
     void load();
@@ -39,6 +42,11 @@ public:
     void Form_Load();
     void SSTab1_Click();
     void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command5_Click();
+    void Exit_Click();
+    void About_Click();
 
 private:
     void createControls();
@@ -77,6 +85,10 @@ private:
     FormButton* Command5 = nullptr;
     QAction* Exit = nullptr;
     QAction* About = nullptr;
+
+    // The secondary windows: at most one of each, null until first opened
+    // and again once closed.
+    QPointer<Form2> m_form2;
 
     // Working numbers of the run; they keep their last values between runs,
     // and check_n and check_n1 read the periods n.

@@ -1,0 +1,68 @@
+// The main window's commands and menus: ending the program, the About box,
+// emptying the fields, and opening the two secondary windows.
+#include "main_window/form1.h"
+
+#include "sensitivity/form2.h"
+
+#include <QLineEdit>
+
+namespace {
+
+// One instance of a secondary window: created and loaded when none is open,
+// otherwise only brought to the front. A window closed with its close box has
+// deleted itself, so the next call loads it afresh.
+template <typename Window>
+Window* showSingle(QPointer<Window>& window, app::Platform& platform)
+{
+    if (!window) {
+        window = new Window(platform);
+        window->load();
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+}  // namespace
+
+void Form1::Command2_Click()
+{
+    m_platform.lifetime.endApplication();
+}
+
+void Form1::Exit_Click()
+{
+    app::Message question;
+    question.text = QStringLiteral("Are you sure you want to quit?");
+    question.title = QStringLiteral("Quit");
+    question.icon = app::Icon::Question;
+    question.buttons = app::Buttons::YesNo;
+    if (m_platform.messages.show(this, question) == app::Answer::Yes)
+        m_platform.lifetime.endApplication();
+}
+
+void Form1::About_Click()
+{
+    app::Message about;
+    about.text = QStringLiteral("Program designed by mirelon in Qt 6!\r\n"
+                                "-C++17 programming and reversing skills-\r\n"
+                                "Thanks for using it! Enjoy!\r\n"
+                                "Contact: mirelon@example.com");
+    about.title = QStringLiteral("About");
+    about.icon = app::Icon::Information;
+    m_platform.messages.show(this, about);
+}
+
+void Form1::Command3_Click()
+{
+    for (int i = 1; i <= 4; ++i) {
+        Text(i)->setText(QString());
+        Text1->setText(QString());
+    }
+}
+
+void Form1::Command5_Click()
+{
+    showSingle(m_form2, m_platform);
+}
