@@ -77,7 +77,8 @@ void Form2::run(const RunMode& mode)
         return;
     }
     if (mode.lines->rowCount() > 0) {
-        showMessage(messageOf(QStringLiteral("Attention! Clear list and then press 'Run'!"), "Warning", app::Icon::Error));
+        showMessage(messageOf(QStringLiteral("Attention! Clear list and then press 'Run'!"), "Warning",
+                              app::Icon::Error));
         return;
     }
     for (int i = mode.lowerField; i <= mode.lowerField + 2; ++i) {

@@ -46,7 +46,11 @@ public:
         else
             QTest::keyClicks(field, text);
     }
-    static void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2)); }
+    // Clicks near the left edge, where an option button has its circle.
+    static void click(QAbstractButton* button)
+    {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    }
 
     // Types the loan and picks a mode: 1 rate, 2 periods.
     void chooseMode(const QString& loanText, int mode)

@@ -126,9 +126,11 @@ private slots:
 
         QTest::newRow("loan check before the list check")
             << 1 << true << "Fill in!" << "" << "" << "" << loan << "Warning" << warn;
-        QTest::newRow("emptied loan, periods run") << 2 << false << "" << "1" << "2" << "0.1" << loan << "Warning" << warn;
+        QTest::newRow("emptied loan, periods run")
+            << 2 << false << "" << "1" << "2" << "0.1" << loan << "Warning" << warn;
         QTest::newRow("rate list holds lines") << 1 << true << "100" << "0" << "1" << "2" << clear << "Warning" << err;
-        QTest::newRow("periods list holds lines") << 2 << true << "100" << "1" << "2" << "0.1" << clear << "Warning" << err;
+        QTest::newRow("periods list holds lines")
+            << 2 << true << "100" << "1" << "2" << "0.1" << clear << "Warning" << err;
         QTest::newRow("empty upper bound, lower not a number")
             << 1 << false << "100" << "abc" << "" << "12" << fill << "ERROR" << warn;
         QTest::newRow("empty rate field") << 2 << false << "100" << "1" << "2" << "" << fill << "ERROR" << warn;
@@ -136,13 +138,18 @@ private slots:
             << 1 << false << "100" << keep << keep << "12" << rateBounds << "ERROR" << err;
         QTest::newRow("periods placeholders read as 0 and 0")
             << 2 << false << "100" << keep << keep << "0.01" << periodsBounds << "ERROR" << err;
-        QTest::newRow("equal rate bounds") << 1 << false << "100" << "0.05" << "0.05" << "12" << rateBounds << "ERROR" << err;
-        QTest::newRow("rate bounds reversed") << 1 << false << "100" << "0.06" << "0.05" << "12" << rateBounds << "ERROR" << err;
-        QTest::newRow("equal periods bounds") << 2 << false << "100" << "10" << "10" << "0.01" << periodsBounds << "ERROR" << err;
-        QTest::newRow("negative lower periods") << 2 << false << "100" << "-1" << "5" << "0.01" << periodsBounds << "ERROR" << err;
+        QTest::newRow("equal rate bounds")
+            << 1 << false << "100" << "0.05" << "0.05" << "12" << rateBounds << "ERROR" << err;
+        QTest::newRow("rate bounds reversed")
+            << 1 << false << "100" << "0.06" << "0.05" << "12" << rateBounds << "ERROR" << err;
+        QTest::newRow("equal periods bounds")
+            << 2 << false << "100" << "10" << "10" << "0.01" << periodsBounds << "ERROR" << err;
+        QTest::newRow("negative lower periods")
+            << 2 << false << "100" << "-1" << "5" << "0.01" << periodsBounds << "ERROR" << err;
         QTest::newRow("rates 0 to 2500: just over 1,000,000 lines")
             << 1 << false << "100" << "0" << "2500" << "12" << limit << "ERROR" << err;
-        QTest::newRow("periods 1 to 1,000,001") << 2 << false << "100" << "1" << "1000001" << "0.01" << limit << "ERROR" << err;
+        QTest::newRow("periods 1 to 1,000,001")
+            << 2 << false << "100" << "1" << "1000001" << "0.01" << limit << "ERROR" << err;
         QTest::newRow("periods where adding 1 is lost")
             << 2 << false << "100" << "18014398509481984" << "18014398509481988" << "0.01" << stuck << "ERROR" << err;
         QTest::newRow("rates where adding 0.25% is lost")
@@ -217,9 +224,12 @@ private slots:
         QTest::addColumn<int>("errorNumber");
         QTest::addColumn<bool>("busy");
 
-        QTest::newRow("periods from 0: the first line fails") << 2 << "5000" << "0" << "3" << "0.01" << 0 << "" << 5 << false;
-        QTest::newRow("periods field 0: the first rate line fails") << 1 << "5000" << "0.01" << "0.02" << "0" << 0 << "" << 5 << false;
-        QTest::newRow("periods field not a number reads as 0") << 1 << "5000" << "0.01" << "0.02" << "none" << 0 << "" << 5 << false;
+        QTest::newRow("periods from 0: the first line fails")
+            << 2 << "5000" << "0" << "3" << "0.01" << 0 << "" << 5 << false;
+        QTest::newRow("periods field 0: the first rate line fails")
+            << 1 << "5000" << "0.01" << "0.02" << "0" << 0 << "" << 5 << false;
+        QTest::newRow("periods field not a number reads as 0")
+            << 1 << "5000" << "0.01" << "0.02" << "none" << 0 << "" << 5 << false;
         // Pmt over one period is -loan * (1 + rate): beyond the largest double
         // once 1 + rate exceeds 17.97693..., after the line for 16.975.
         QTest::newRow("payment overflows after 11 lines")
