@@ -45,13 +45,8 @@ void ArithmeticTest::results_data()
     QTest::newRow("Integer -32768.5 to even") << Call([] { return toInteger16(-32768.5); }) << -32768.0;
     QTest::newRow("Integer 0.5 to even") << Call([] { return toInteger16(0.5); }) << 0.0;
     QTest::newRow("Integer 1.5 to even") << Call([] { return toInteger16(1.5); }) << 2.0;
-    QTest::newRow("Power") << Call([] { return Power(1.1, 10); }) << 2.5937424601000023;
     QTest::newRow("Power negative base, whole exponent") << Call([] { return Power(-2, 3); }) << -8.0;
-    QTest::newRow("Power 0^0") << Call([] { return Power(0, 0); }) << 1.0;
     QTest::newRow("Power underflows to 0") << Call([] { return Power(10, -400); }) << 0.0;
-    QTest::newRow("checked add") << Call([] { return checkedAdd(0.1, 0.2); }) << 0.30000000000000004;
-    QTest::newRow("checked multiply") << Call([] { return checkedMultiply(-3, 1e300); }) << -3e300;
-    QTest::newRow("checked divide") << Call([] { return checkedDivide(1, 3); }) << 1.0 / 3;
 }
 
 void ArithmeticTest::results()

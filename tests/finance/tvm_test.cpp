@@ -51,6 +51,7 @@ private slots:
     void domainErrors_data();
     void domainErrors();
     void againstExtendedPrecision();
+    void anyArgumentsGiveNumberOrError();
     void interestAddsUpToTotalInterest_data();
     void interestAddsUpToTotalInterest();
     void cleanupTestCase();
@@ -220,6 +221,40 @@ void TvmTest::againstExtendedPrecision()
         }
     }
     QVERIFY(checked > 10000);
+}
+
+// Arguments from the whole double range, rates crowding -1 and whole
+// numbers: every call returns a finite number or raises error 5 or 6.
+void TvmTest::anyArgumentsGiveNumberOrError()
+{
+    std::mt19937_64 random(13);
+    const auto argument = [&]() -> double {
+        const std::uint64_t bits = random();
+        switch (bits % 5) {
+        case 0:
+            return (bits & 8 ? -1 : 1) * std::ldexp(1 + (bits >> 12) * 0x1p-52, int(bits >> 4 & 2047) - 1074);
+        case 1:
+            return double(bits >> 50) - 8192;
+        case 2:
+            return -1 + std::pow(10, -double(bits >> 60));
+        case 3:
+            return 0;
+        default:
+            return (bits & 8 ? -1 : 1) * std::pow(10, double(bits >> 54) - 512);
+        }
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const double a = argument(), b = argument(), c = argument(), d = argument();
+        for (const Call& call : {Call([&] { return PV(a, b, c); }), Call([&] { return FV(a, b, c); }),
+                                 Call([&] { return Pmt(a, b, c); }), Call([&] { return NPer(a, b, c); }),
+                                 Call([&] { return Rate(a, b, c); }), Call([&] { return IPmt(a, b, c, d); })}) {
+            try {
+                QVERIFY(std::isfinite(call()));
+            } catch (const RuntimeError& e) {
+                QVERIFY(e.number() == InvalidArgument || e.number() == Overflow);
+            }
+        }
+    }
 }
 
 void TvmTest::interestAddsUpToTotalInterest_data()
