@@ -12,6 +12,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(app::applicationTitle());
     QApplication::setApplicationVersion(app::applicationVersion());
+    QGuiApplication::setDesktopFileName(QStringLiteral("dorvantix"));
 
     app::QtMessageBox messages;
     app::QtShell shell;

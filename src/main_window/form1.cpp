@@ -5,6 +5,8 @@
 #include "main_window/form1_colors.h"
 #include "main_window/form_button.h"
 #include "main_window/tab_strip.h"
+#include "info_window/form3.h"
+#include "info_window/pictures.h"
 #include "sensitivity/form2.h"
 
 #include <QLabel>
@@ -49,6 +51,7 @@ FormButton* newButton(QWidget* parent, const char* name, const QString& caption)
 Form1::Form1(app::Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform)
 {
     setWindowTitle(QStringLiteral("Quandrel Calculator"));
+    setWindowIcon(info_window::applicationIcon());
     createControls();
     createMenus();
     placeAndStyleControls();
@@ -61,6 +64,7 @@ Form1::Form1(app::Platform& platform, QWidget* parent) : QMainWindow(parent), m_
 Form1::~Form1()
 {
     delete m_form2;
+    delete m_form3;
 }
 
 QLineEdit* Form1::Text(int i) const
@@ -187,6 +191,7 @@ void Form1::connectHandlers()
     connect(Command1, &QPushButton::clicked, this, guarded(&Form1::Command1_Click));
     connect(Command2, &QPushButton::clicked, this, guarded(&Form1::Command2_Click));
     connect(Command3, &QPushButton::clicked, this, guarded(&Form1::Command3_Click));
+    connect(Command4, &QPushButton::clicked, this, guarded(&Form1::Command4_Click));
     connect(Command5, &QPushButton::clicked, this, guarded(&Form1::Command5_Click));
     connect(Exit, &QAction::triggered, this, guarded(&Form1::Exit_Click));
     connect(About, &QAction::triggered, this, guarded(&Form1::About_Click));

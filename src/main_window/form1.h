@@ -19,6 +19,7 @@
 #include <functional>
 
 class Form2;
+class Form3;
 class FormButton;
 class QAction;
 class QLabel;
@@ -44,6 +45,7 @@ public:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+    void Command4_Click();
     void Command5_Click();
     void Exit_Click();
     void About_Click();
@@ -89,6 +91,7 @@ private:
     // The secondary windows: at most one of each, null until first opened
     // and again once closed.
     QPointer<Form2> m_form2;
+    QPointer<Form3> m_form3;
 
     // Working numbers of the run; they keep their last values between runs,
     // and check_n and check_n1 read the periods n.

@@ -2,26 +2,27 @@
 // emptying the fields, and opening the two secondary windows.
 #include "main_window/form1.h"
 
+#include "info_window/form3.h"
 #include "sensitivity/form2.h"
 
 #include <QLineEdit>
 
 namespace {
 
-// One instance of a secondary window: created and loaded when none is open,
-// otherwise only brought to the front. A window closed with its close box has
-// deleted itself, so the next call loads it afresh.
-template <typename Window>
-Window* showSingle(QPointer<Window>& window, app::Platform& platform)
+// One instance of a secondary window: created, loaded and placed when none is
+// open, otherwise only brought to the front. A window closed with its close
+// box has deleted itself, so the next call loads it afresh.
+template <typename Window, typename Place>
+void showSingle(QPointer<Window>& window, app::Platform& platform, Place place)
 {
     if (!window) {
         window = new Window(platform);
         window->load();
+        place(*window);
     }
     window->show();
     window->raise();
     window->activateWindow();
-    return window;
 }
 
 }  // namespace
@@ -62,7 +63,13 @@ void Form1::Command3_Click()
     }
 }
 
+void Form1::Command4_Click()
+{
+    showSingle(m_form3, m_platform, [this](Form3& info) { info.centreOn(*this); });
+}
+
+// The sensitivity window opens where the system puts new windows.
 void Form1::Command5_Click()
 {
-    showSingle(m_form2, m_platform);
+    showSingle(m_form2, m_platform, [](Form2&) {});
 }

@@ -4,21 +4,29 @@
 #include "form1_driver.h"
 
 #include "app/qt_lifetime.h"
+#include "info_window/form3.h"
 #include "sensitivity/form2.h"
 
 #include <QAction>
+#include <QPlainTextEdit>
 #include <QApplication>
 #include <QTimer>
 
 namespace {
 
-QList<Form2*> openSensitivityWindows()
+template <typename Window>
+QList<Window*> openWindows()
 {
-    QList<Form2*> windows;
+    QList<Window*> windows;
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* form = qobject_cast<Form2*>(widget); form && form->isVisible())
+        if (auto* form = qobject_cast<Window*>(widget); form && form->isVisible())
             windows.append(form);
     return windows;
+}
+
+QList<Form2*> openSensitivityWindows()
+{
+    return openWindows<Form2>();
 }
 
 void click(Form1Driver& d, const char* button)
@@ -42,6 +50,8 @@ private slots:
     void aboutShowsFourLines();
     void sensitivityWindowHasOneInstance();
     void closedSensitivityWindowLoadsAfresh();
+    void informationWindowHasOneInstanceCentredOnTheMainWindow();
+    void closedInformationWindowShowsTheSameText();
     void exitEndsTheProgramWithTheSensitivityWindowOpen();
     void closingOnlyTheMainWindowLeavesTheOtherRunning();
 };
@@ -182,6 +192,39 @@ void Form1CommandsTest::closedSensitivityWindowLoadsAfresh()
     QCOMPARE(windows.size(), 1);
     QCOMPARE(d.fakes.messages.shown.size(), 1);
     QCOMPARE(windows.first()->findChild<QLineEdit*>(QStringLiteral("Text5"))->text(), QStringLiteral("Fill in!"));
+}
+
+void Form1CommandsTest::informationWindowHasOneInstanceCentredOnTheMainWindow()
+{
+    Form1Driver d;
+    d.fakes.messages.shown.clear();
+    click(d, "Command4");
+    click(d, "Command4");
+
+    const QList<Form3*> windows = openWindows<Form3>();
+    QCOMPARE(windows.size(), 1);
+    QVERIFY(d.fakes.messages.shown.isEmpty());
+    const QPoint offset = windows.first()->frameGeometry().center() - d.form->frameGeometry().center();
+    QVERIFY2(qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2, qPrintable(QStringLiteral("off centre by %1, %2").arg(offset.x()).arg(offset.y())));
+}
+
+void Form1CommandsTest::closedInformationWindowShowsTheSameText()
+{
+    Form1Driver d;
+    click(d, "Command4");
+    Form3* first = openWindows<Form3>().value(0);
+    QVERIFY(first);
+    const QString text = first->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText();
+    QCOMPARE(text.count(QLatin1Char('\n')), 13);
+    const QPointer<Form3> closed(first);
+    first->close();
+    QTRY_VERIFY(closed.isNull());
+
+    click(d, "Command4");
+
+    const QList<Form3*> windows = openWindows<Form3>();
+    QCOMPARE(windows.size(), 1);
+    QCOMPARE(windows.first()->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText(), text);
 }
 
 void Form1CommandsTest::exitEndsTheProgramWithTheSensitivityWindowOpen()
