@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev libgl-dev xvfb xauth)
+packages=(cmake g++ make qt6-base-dev libgl-dev fonts-liberation2)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

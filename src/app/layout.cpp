@@ -25,7 +25,11 @@ void setFixedSingleBorder(QWidget* window, int widthTwips, int heightTwips)
 
 QFont formFont(double pointSize, bool bold, bool underline)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    // Where the design's face is missing, a face of its width comes before the
+    // system's default sans-serif, so the captions still fit their boxes.
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
