@@ -36,18 +36,9 @@ void Form1::Command1_Click()
         }
     }
 
-    switch (SSTab1->currentIndex()) {
+    const int tab = SSTab1->currentIndex();
+    switch (tab) {
     case 0:
-        payment = number(Text(1));
-        rate = number(Text(2));
-        n = number(Text(3));
-        if (n < 0) {
-            check_n();
-            return;
-        }
-        result = finance::PV(rate, n, payment);
-        Text(4)->setText(app::format(result, "standard"));
-        break;
     case 1:
         payment = number(Text(1));
         rate = number(Text(2));
@@ -56,7 +47,7 @@ void Form1::Command1_Click()
             check_n();
             return;
         }
-        result = finance::FV(rate, n, payment);
+        result = tab == 0 ? finance::PV(rate, n, payment) : finance::FV(rate, n, payment);
         Text(4)->setText(app::format(result, "standard"));
         break;
     case 2:
@@ -101,20 +92,8 @@ void Form1::Command1_Click()
         Text(4)->setText(app::format(result, "standard"));
         break;
     case 5:
-        // Present value: the investment discounted over the periods.
-        investment = number(Text(1));
-        rate = number(Text(2));
-        n = number(Text(3));
-        if (n < 0) {
-            check_n();
-            return;
-        }
-        factor = finance::Power(finance::checkedAdd(1, rate), n);
-        result = finance::checkedDivide(investment, factor);
-        Text(4)->setText(app::format(result, "standard"));
-        break;
     case 6:
-        // Future value: the investment compounded over the periods.
+        // Tab 5 discounts the investment over the periods, tab 6 compounds it.
         investment = number(Text(1));
         rate = number(Text(2));
         n = number(Text(3));
@@ -123,7 +102,7 @@ void Form1::Command1_Click()
             return;
         }
         factor = finance::Power(finance::checkedAdd(1, rate), n);
-        result = finance::checkedMultiply(investment, factor);
+        result = tab == 5 ? finance::checkedDivide(investment, factor) : finance::checkedMultiply(investment, factor);
         Text(4)->setText(app::format(result, "standard"));
         break;
     case 7:
