@@ -24,4 +24,12 @@ void runGuarded(MessageBox& messages, QWidget* parent, Handler&& handler) noexce
     }
 }
 
+// A slot that runs one of a window's handlers through the shared error path,
+// with the window as the parent of any error message.
+template <typename Window>
+auto guarded(Window* window, MessageBox& messages, void (Window::*handler)())
+{
+    return [window, &messages, handler] { runGuarded(messages, window, [window, handler] { (window->*handler)(); }); };
+}
+
 }  // namespace app

@@ -104,12 +104,12 @@ Form3::Form3(app::Platform& platform, QWidget* parent)
     Image1->raise();
     Text1->raise();
 
-    connect(Label1, &ClickLabel::clicked, this, &Form3::Label1_Click);
+    connect(Label1, &ClickLabel::clicked, this, app::guarded(this, m_platform.messages, &Form3::Label1_Click));
 }
 
 void Form3::load()
 {
-    Form_Load();
+    app::guarded(this, m_platform.messages, &Form3::Form_Load)();
 }
 
 void Form3::centreOn(const QWidget& window)
@@ -124,19 +124,15 @@ void Form3::centreOn(const QWidget& window)
 
 void Form3::Form_Load()
 {
-    app::runGuarded(m_platform.messages, this, [this] {
-        Text1->setPlainText(informationText());
-    });
+    Text1->setPlainText(informationText());
 }
 
 void Form3::Label1_Click()
 {
-    app::runGuarded(m_platform.messages, this, [this] {
-        app::ShellOpenRequest request;
-        request.owner = winId();
-        request.operation = QStringLiteral("open");
-        request.file = authorPage;
-        request.showCommand = 1;
-        m_platform.shell.open(request);
-    });
+    app::ShellOpenRequest request;
+    request.owner = winId();
+    request.operation = QStringLiteral("open");
+    request.file = authorPage;
+    request.showCommand = 1;
+    m_platform.shell.open(request);
 }

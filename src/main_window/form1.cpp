@@ -184,27 +184,23 @@ void Form1::setFocusOrder()
     Text(1)->setFocus();
 }
 
-// Every handler of the window is connected here, each through guarded().
+// Every handler of the window is connected here, each through the shared error path.
 void Form1::connectHandlers()
 {
-    connect(SSTab1, &QTabBar::currentChanged, this, guarded(&Form1::SSTab1_Click));
-    connect(Command1, &QPushButton::clicked, this, guarded(&Form1::Command1_Click));
-    connect(Command2, &QPushButton::clicked, this, guarded(&Form1::Command2_Click));
-    connect(Command3, &QPushButton::clicked, this, guarded(&Form1::Command3_Click));
-    connect(Command4, &QPushButton::clicked, this, guarded(&Form1::Command4_Click));
-    connect(Command5, &QPushButton::clicked, this, guarded(&Form1::Command5_Click));
-    connect(Exit, &QAction::triggered, this, guarded(&Form1::Exit_Click));
-    connect(About, &QAction::triggered, this, guarded(&Form1::About_Click));
-}
-
-std::function<void()> Form1::guarded(void (Form1::*handler)())
-{
-    return [this, handler] { app::runGuarded(m_platform.messages, this, [this, handler] { (this->*handler)(); }); };
+    const auto handler = [this](void (Form1::*h)()) { return app::guarded(this, m_platform.messages, h); };
+    connect(SSTab1, &QTabBar::currentChanged, this, handler(&Form1::SSTab1_Click));
+    connect(Command1, &QPushButton::clicked, this, handler(&Form1::Command1_Click));
+    connect(Command2, &QPushButton::clicked, this, handler(&Form1::Command2_Click));
+    connect(Command3, &QPushButton::clicked, this, handler(&Form1::Command3_Click));
+    connect(Command4, &QPushButton::clicked, this, handler(&Form1::Command4_Click));
+    connect(Command5, &QPushButton::clicked, this, handler(&Form1::Command5_Click));
+    connect(Exit, &QAction::triggered, this, handler(&Form1::Exit_Click));
+    connect(About, &QAction::triggered, this, handler(&Form1::About_Click));
 }
 
 void Form1::load()
 {
-    guarded(&Form1::Form_Load)();
+    app::guarded(this, m_platform.messages, &Form1::Form_Load)();
 }
 
 void Form1::Form_Load()

@@ -16,7 +16,6 @@
 #include <QPointer>
 
 #include <array>
-#include <functional>
 
 class Form2;
 class Form3;
@@ -56,7 +55,6 @@ private:
     void placeAndStyleControls();
     void setFocusOrder();
     void connectHandlers();
-    std::function<void()> guarded(void (Form1::*handler)());
 
     // Tab modes.
     void applyCommonMode(int tab);

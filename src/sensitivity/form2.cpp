@@ -217,19 +217,15 @@ void Form2::setFocusOrder()
 
 void Form2::connectHandlers()
 {
-    connect(Text5, &QLineEdit::textChanged, this, [this] { guarded(&Form2::Text5_Change); });
-    connect(Option1, &QRadioButton::clicked, this, [this] { guarded(&Form2::Option1_Click); });
-    connect(Option2, &QRadioButton::clicked, this, [this] { guarded(&Form2::Option2_Click); });
-    connect(Command1, &QPushButton::clicked, this, [this] { guarded(&Form2::Command1_Click); });
-    connect(Command2, &QPushButton::clicked, this, [this] { guarded(&Form2::Command2_Click); });
-    connect(Command3, &QPushButton::clicked, this, [this] { guarded(&Form2::Command3_Click); });
-    connect(Command4, &QPushButton::clicked, this, [this] { guarded(&Form2::Command4_Click); });
-    connect(Command6, &QPushButton::clicked, this, [this] { guarded(&Form2::Command6_Click); });
-}
-
-void Form2::guarded(void (Form2::*handler)())
-{
-    app::runGuarded(m_platform.messages, this, [this, handler] { (this->*handler)(); });
+    const auto handler = [this](void (Form2::*h)()) { return app::guarded(this, m_platform.messages, h); };
+    connect(Text5, &QLineEdit::textChanged, this, handler(&Form2::Text5_Change));
+    connect(Option1, &QRadioButton::clicked, this, handler(&Form2::Option1_Click));
+    connect(Option2, &QRadioButton::clicked, this, handler(&Form2::Option2_Click));
+    connect(Command1, &QPushButton::clicked, this, handler(&Form2::Command1_Click));
+    connect(Command2, &QPushButton::clicked, this, handler(&Form2::Command2_Click));
+    connect(Command3, &QPushButton::clicked, this, handler(&Form2::Command3_Click));
+    connect(Command4, &QPushButton::clicked, this, handler(&Form2::Command4_Click));
+    connect(Command6, &QPushButton::clicked, this, handler(&Form2::Command6_Click));
 }
 
 void Form2::showMessage(const app::Message& message)
@@ -239,7 +235,7 @@ void Form2::showMessage(const app::Message& message)
 
 void Form2::load()
 {
-    guarded(&Form2::Form_Load);
+    app::guarded(this, m_platform.messages, &Form2::Form_Load)();
 }
 
 void Form2::Form_Load()

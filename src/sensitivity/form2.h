@@ -44,7 +44,6 @@ private:
     void placeControls();
     void setFocusOrder();
     void connectHandlers();
-    void guarded(void (Form2::*handler)());
     void showMessage(const app::Message& message);
 
     void Form_Load();
