@@ -3,7 +3,7 @@
 #include "app/error_guard.h"
 #include "app/layout.h"
 #include "main_window/form1_colors.h"
-#include "main_window/form_button.h"
+#include "app/form_button.h"
 #include "main_window/tab_strip.h"
 #include "info_window/form3.h"
 #include "info_window/pictures.h"

@@ -94,11 +94,11 @@ private:
     // Working numbers of the run; they keep their last values between runs,
     // and check_n and check_n1 read the periods n.
     double n = 0;
-    double rate = 0;
-    double payment = 0;
-    double pv = 0;
-    double investment = 0;
-    double per = 0;
-    double factor = 0;
-    double result = 0;
+    double m_rate = 0;
+    double m_payment = 0;
+    double m_pv = 0;
+    double m_investment = 0;
+    double m_per = 0;
+    double m_factor = 0;
+    double m_result = 0;
 };

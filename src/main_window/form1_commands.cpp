@@ -57,10 +57,9 @@ void Form1::About_Click()
 
 void Form1::Command3_Click()
 {
-    for (int i = 1; i <= 4; ++i) {
+    for (int i = 1; i <= 4; ++i)
         Text(i)->setText(QString());
-        Text1->setText(QString());
-    }
+    Text1->setText(QString());
 }
 
 void Form1::Command4_Click()

@@ -40,27 +40,27 @@ void Form1::Command1_Click()
     switch (tab) {
     case 0:
     case 1:
-        payment = number(Text(1));
-        rate = number(Text(2));
+        m_payment = number(Text(1));
+        m_rate = number(Text(2));
         n = number(Text(3));
         if (n < 0) {
             check_n();
             return;
         }
-        result = tab == 0 ? finance::PV(rate, n, payment) : finance::FV(rate, n, payment);
-        Text(4)->setText(app::format(result, "standard"));
+        m_result = tab == 0 ? finance::PV(m_rate, n, m_payment) : finance::FV(m_rate, n, m_payment);
+        Text(4)->setText(app::format(m_result, "standard"));
         break;
     case 2:
-        payment = number(Text(1));
-        pv = number(Text(2));
+        m_payment = number(Text(1));
+        m_pv = number(Text(2));
         n = number(Text(3));
         if (n < 0) {
             check_n();
             return;
         }
-        result = finance::Rate(n, payment, pv);
-        Text(4)->setText(app::format(result, "percent"));
-        if (result < 0) {
+        m_result = finance::Rate(n, m_payment, m_pv);
+        Text(4)->setText(app::format(m_result, "percent"));
+        if (m_result < 0) {
             app::Message warning;
             warning.text = QStringLiteral("Rate<0. Are you sure? Check again.");
             warning.title = QStringLiteral("Warning");
@@ -70,10 +70,10 @@ void Form1::Command1_Click()
         }
         break;
     case 3:
-        payment = number(Text(1));
-        pv = number(Text(2));
-        rate = number(Text(3));
-        n = finance::NPer(rate, payment, pv);
+        m_payment = number(Text(1));
+        m_pv = number(Text(2));
+        m_rate = number(Text(3));
+        n = finance::NPer(m_rate, m_payment, m_pv);
         if (n < 0) {
             check_n1();
             return;
@@ -81,36 +81,36 @@ void Form1::Command1_Click()
         Text(4)->setText(app::numberToText(finance::Round(n, 0)));
         break;
     case 4:
-        pv = number(Text(1));
+        m_pv = number(Text(1));
         n = number(Text(2));
         if (n < 0) {
             check_n();
             return;
         }
-        rate = number(Text(3));
-        result = finance::Pmt(rate, n, pv);
-        Text(4)->setText(app::format(result, "standard"));
+        m_rate = number(Text(3));
+        m_result = finance::Pmt(m_rate, n, m_pv);
+        Text(4)->setText(app::format(m_result, "standard"));
         break;
     case 5:
     case 6:
         // Tab 5 discounts the investment over the periods, tab 6 compounds it.
-        investment = number(Text(1));
-        rate = number(Text(2));
+        m_investment = number(Text(1));
+        m_rate = number(Text(2));
         n = number(Text(3));
         if (n < 0) {
             check_n();
             return;
         }
-        factor = finance::Power(finance::checkedAdd(1, rate), n);
-        result = tab == 5 ? finance::checkedDivide(investment, factor) : finance::checkedMultiply(investment, factor);
-        Text(4)->setText(app::format(result, "standard"));
+        m_factor = finance::Power(finance::checkedAdd(1, m_rate), n);
+        m_result = tab == 5 ? finance::checkedDivide(m_investment, m_factor) : finance::checkedMultiply(m_investment, m_factor);
+        Text(4)->setText(app::format(m_result, "standard"));
         break;
     case 7:
-        per = number(Text(1));
-        rate = number(Text(2));
+        m_per = number(Text(1));
+        m_rate = number(Text(2));
         n = number(Text(3));
-        pv = number(Text(4));
-        if (per > n) {
+        m_pv = number(Text(4));
+        if (m_per > n) {
             app::Message error;
             error.text = QStringLiteral("Time of interest payment >number of period! Check again");
             error.title = QStringLiteral("ERROR");
@@ -118,11 +118,11 @@ void Form1::Command1_Click()
             m_platform.messages.show(this, error);
             return;
         }
-        result = finance::IPmt(rate, per, n, pv);
+        m_result = finance::IPmt(m_rate, m_per, n, m_pv);
         // The interest is kept to the cents of its "standard" form, but shown
         // without grouping or trailing zeros.
-        result = app::readNumber(app::format(result, "standard"));
-        Text1->setText(app::numberToText(result));
+        m_result = app::readNumber(app::format(m_result, "standard"));
+        Text1->setText(app::numberToText(m_result));
         break;
     }
 }

@@ -4,6 +4,7 @@
 #include "sensitivity/form2.h"
 
 #include "app/error_guard.h"
+#include "app/form_button.h"
 #include "app/layout.h"
 #include "sensitivity/line_control.h"
 #include "sensitivity/payment_list_model.h"
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPushButton>
 #include <QRadioButton>
 
 namespace {
@@ -81,13 +81,15 @@ QRadioButton* newOption(const char* name, const char* caption, QWidget* parent)
     return option;
 }
 
-QPushButton* newButton(const char* name, const char* caption, const QString& accessibleName, QWidget* parent)
+// Buttons of the graphical style, drawn in the window's green. The same
+// caption stands on two buttons, so the description tells them apart.
+FormButton* newButton(const char* name, const char* caption, const QString& description, QWidget* parent)
 {
-    auto* button = new QPushButton(QLatin1String(caption), parent);
+    auto* button = new FormButton(QLatin1String(caption), parent);
     button->setObjectName(QLatin1String(name));
     button->setFont(app::formFont(9.75));
-    button->setAccessibleName(accessibleName);
-    app::setColors(button, lightGreen, black);
+    button->setAccessibleDescription(description);
+    button->setGraphical(lightGreen);
     return button;
 }
 
@@ -151,17 +153,17 @@ void Form2::buildControls()
     m_text[4] = newField("Text(5)", QStringLiteral("Upper Bound"), this);
     Text5 = newField("Text5", QStringLiteral("Loan (PV)"), this);
     Text5->setText(QStringLiteral("Fill in!"));
-    Command1 = newButton("Command1", "Run", QStringLiteral("Run rate"), this);
-    Command2 = newButton("Command2", "Clear Fields", QStringLiteral("Clear Fields"), this);
-    Command3 = newButton("Command3", "Clear list", QStringLiteral("Clear rate list"), this);
+    Command1 = newButton("Command1", "Run", QStringLiteral("Lists the payment for each rate"), this);
+    Command2 = newButton("Command2", "Clear Fields", QStringLiteral("Empties the loan and all six fields"), this);
+    Command3 = newButton("Command3", "Clear list", QStringLiteral("Empties the list of payments by rate"), this);
     m_list1Lines = new sensitivity::PaymentListModel(sensitivity::PaymentListModel::Column::Rate, this);
     List1 = newList("List1", QStringLiteral("Payments by rate"), m_list1Lines, this);
     m_list2Lines = new sensitivity::PaymentListModel(sensitivity::PaymentListModel::Column::Periods, this);
     List2 = newList("List2", QStringLiteral("Payments by periods"), m_list2Lines, this);
-    Command4 = newButton("Command4", "Clear list", QStringLiteral("Clear periods list"), this);
+    Command4 = newButton("Command4", "Clear list", QStringLiteral("Empties the list of payments by periods"), this);
     m_text[2] = newField("Text(3)", QStringLiteral("Periods"), this);
     m_text[5] = newField("Text(6)", QStringLiteral("Rate"), this);
-    Command6 = newButton("Command6", "Run", QStringLiteral("Run periods"), this);
+    Command6 = newButton("Command6", "Run", QStringLiteral("Lists the payment for each number of periods"), this);
 }
 
 void Form2::placeControls()
@@ -240,8 +242,9 @@ void Form2::load()
 
 void Form2::Form_Load()
 {
-    showMessage({QStringLiteral("Fill in 'Loan' in the pop un window!"),
-                 QStringLiteral("Welcome to Sensitivity Analysis"), app::Icon::Information});
+    // The window is not on screen yet: the greeting stands on its own.
+    m_platform.messages.show(nullptr, {QStringLiteral("Fill in 'Loan' in the pop un window!"),
+                                       QStringLiteral("Welcome to Sensitivity Analysis"), app::Icon::Information});
     Option1->setEnabled(false);
     Option2->setEnabled(false);
     Command1->setEnabled(false);

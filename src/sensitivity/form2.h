@@ -18,7 +18,7 @@
 
 class QLineEdit;
 class QListView;
-class QPushButton;
+class FormButton;
 class QRadioButton;
 
 namespace sensitivity {
@@ -63,11 +63,11 @@ private:
     std::array<QLineEdit*, 6> m_text{};
     QRadioButton* Option1 = nullptr;
     QRadioButton* Option2 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QPushButton* Command6 = nullptr;
+    FormButton* Command1 = nullptr;
+    FormButton* Command2 = nullptr;
+    FormButton* Command3 = nullptr;
+    FormButton* Command4 = nullptr;
+    FormButton* Command6 = nullptr;
     QListView* List1 = nullptr;
     QListView* List2 = nullptr;
     sensitivity::PaymentListModel* m_list1Lines = nullptr;

@@ -3,11 +3,11 @@
 // mode, and the clearing buttons empty the fields or one list.
 #include "sensitivity/form2.h"
 
+#include "app/form_button.h"
 #include "app/number_text.h"
 #include "sensitivity/payment_list_model.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 void Form2::Text5_Change()

@@ -115,8 +115,8 @@ private slots:
             QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::black));
         } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
             shown = button->text();
-            QCOMPARE(button->palette().color(QPalette::ButtonText), QColor(Qt::black));
             if (button->inherits("QRadioButton")) {
+                QCOMPARE(button->palette().color(QPalette::ButtonText), QColor(Qt::black));
                 room -= control->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
                         + control->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
             } else {

@@ -1,4 +1,4 @@
-#include "main_window/form_button.h"
+#include "app/form_button.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -19,8 +19,9 @@ FormButton::FormButton(const QString& caption, QWidget* parent) : QPushButton(ca
 void FormButton::setGraphical(const QColor& backColor)
 {
     m_graphical = true;
-    m_backColor = backColor;
-    update();
+    QPalette colours = palette();
+    colours.setColor(QPalette::Button, backColor);
+    setPalette(colours);
 }
 
 void FormButton::setStackedCaption(bool stacked)
@@ -39,9 +40,11 @@ QString FormButton::displayedCaption() const
     return letters.join(QLatin1Char('\n'));
 }
 
+// Upright, the caption may reach the edge's inner line: two lines of the
+// window's font take the whole height of a standard button.
 QRect FormButton::captionRect() const
 {
-    return rect().adjusted(edge, edge, -edge, -edge);
+    return rect().adjusted(edge, 1, -edge, -1);
 }
 
 void FormButton::paintEvent(QPaintEvent*)
@@ -65,7 +68,7 @@ void FormButton::paintEvent(QPaintEvent*)
 
 void FormButton::paintGraphicalFace(QPainter& painter)
 {
-    const QBrush face(m_backColor);
+    const QBrush face = palette().button();
     qDrawWinButton(&painter, rect(), palette(), isDown(), &face);
     if (hasFocus())
         paintFocus(painter);
@@ -76,6 +79,6 @@ void FormButton::paintFocus(QPainter& painter)
     QStyleOptionFocusRect option;
     option.initFrom(this);
     option.rect = captionRect();
-    option.backgroundColor = m_backColor;
+    option.backgroundColor = palette().color(QPalette::Button);
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }

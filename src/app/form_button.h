@@ -34,7 +34,6 @@ private:
     void paintGraphicalFace(QPainter& painter);
     void paintFocus(QPainter& painter);
 
-    QColor m_backColor;
     bool m_graphical = false;
     bool m_stacked = false;
 };
