@@ -7,5 +7,5 @@ function(dorvantix_add_test name)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
     TIMEOUT 120
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
