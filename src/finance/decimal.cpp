@@ -2,8 +2,8 @@
 
 #include "finance/finance.h"
 
-#include <charconv>
-#include <system_error>
+#include <locale>
+#include <sstream>
 
 namespace finance::detail {
 
@@ -36,13 +36,22 @@ double toDouble(const DecimalText& number)
     text += std::to_string(power);
 
     double value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
+    if (!readClassic(text, value)) {
         if (power > 0)
             throw RuntimeError(Overflow);
         return 0;
     }
     return number.negative ? -value : value;
+}
+
+// A stream rather than std::from_chars, which not every standard library
+// offers for doubles yet.
+bool readClassic(const std::string& text, double& value)
+{
+    std::istringstream stream(text);
+    stream.imbue(std::locale::classic());
+    stream >> value;
+    return !stream.fail();
 }
 
 }  // namespace finance::detail

@@ -21,4 +21,9 @@ void appendExponentDigit(long long& exponent, char digit);
 // RuntimeError 6 beyond the largest.
 double toDouble(const DecimalText& number);
 
+// Reads plain decimal text such as "0.125e-3" as the nearest double, in the
+// classic locale whatever locale the C library has. False when the value is
+// beyond the range of a double (value then holds no meaning).
+bool readClassic(const std::string& text, double& value);
+
 }  // namespace finance::detail

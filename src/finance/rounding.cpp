@@ -1,10 +1,12 @@
 #include "finance/finance.h"
 
 #include "finance/checks.h"
+#include "finance/decimal.h"
 
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <string>
 
 namespace finance {
 
@@ -26,7 +28,7 @@ double Round(double x, int decimals)
     const auto written =
         std::to_chars(text.data(), text.data() + text.size(), x, std::chars_format::fixed, decimals);
     double rounded = 0;
-    std::from_chars(text.data(), written.ptr, rounded);
+    readClassic(std::string(text.data(), written.ptr), rounded);
     return finiteResult(rounded);
 }
 
