@@ -67,6 +67,19 @@ struct Form1Driver {
         clickRun();
     }
 
+    // Like run(), over a result field that holds an earlier answer; gives the
+    // fields' texts as they stood just before "Run".
+    QStringList runOverEarlierAnswer(int tab, const QStringList& inputs)
+    {
+        resultField(tab)->setText(QStringLiteral("earlier answer"));
+        clickTab(tab);
+        type(inputs);
+        const QStringList before = fieldTexts();
+        fakes.messages.shown.clear();
+        clickRun();
+        return before;
+    }
+
     // Every field's text, to show that a refused run changed none.
     QStringList fieldTexts() const
     {

@@ -108,12 +108,7 @@ void Form1RunTest::refusesWithOneMessageAndChangesNothing()
     QFETCH(int, icon);
 
     Form1Driver d;
-    d.resultField(tab)->setText("earlier answer");
-    d.clickTab(tab);
-    d.type(inputs);
-    const QStringList before = d.fieldTexts();
-    d.fakes.messages.shown.clear();
-    d.clickRun();
+    const QStringList before = d.runOverEarlierAnswer(tab, inputs);
 
     QCOMPARE(d.fakes.messages.shown.size(), 1);
     const app::Message& message = d.fakes.messages.shown.first();
@@ -144,12 +139,7 @@ void Form1RunTest::reportsCalculationErrorsAndGoesOn()
     QFETCH(int, errorNumber);
 
     Form1Driver d;
-    d.resultField(tab)->setText("earlier answer");
-    d.clickTab(tab);
-    d.type(inputs);
-    const QStringList before = d.fieldTexts();
-    d.fakes.messages.shown.clear();
-    d.clickRun();
+    const QStringList before = d.runOverEarlierAnswer(tab, inputs);
 
     QCOMPARE(d.fakes.messages.shown.size(), 1);
     const app::Message& message = d.fakes.messages.shown.first();
