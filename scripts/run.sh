@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 cmake --build build --parallel
-exec build/src/app/Dorvantix
+exec build/src/program/Dorvantix

@@ -1,0 +1,21 @@
+#include "program/start_up.h"
+
+#include "app/application.h"
+
+#include <QGuiApplication>
+
+namespace program {
+
+std::unique_ptr<Form1> startUp(app::Platform& platform)
+{
+    QGuiApplication::setApplicationName(app::applicationTitle());
+    QGuiApplication::setApplicationVersion(app::applicationVersion());
+    QGuiApplication::setDesktopFileName(QStringLiteral("dorvantix"));
+
+    auto form1 = std::make_unique<Form1>(platform);
+    form1->load();
+    form1->show();
+    return form1;
+}
+
+}  // namespace program

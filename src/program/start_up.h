@@ -1,0 +1,16 @@
+// The program's start-up, above every window: it names the application, makes
+// the main window on the platform services it is given, greets the user and
+// shows the window. main() hands it the Qt services; tests hand it fakes.
+#pragma once
+
+#include "app/platform.h"
+#include "main_window/form1.h"
+
+#include <memory>
+
+namespace program {
+
+// Needs a QApplication; the caller runs the event loop and keeps the window.
+std::unique_ptr<Form1> startUp(app::Platform& platform);
+
+}  // namespace program
