@@ -1,5 +1,6 @@
 #include "app/form_button.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
@@ -64,6 +65,19 @@ void FormButton::paintEvent(QPaintEvent*)
     painter.setFont(font());
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(box, captionFlags, displayedCaption());
+}
+
+// A plain push button outside a dialog leaves Return and Enter to its window.
+// Held down, the key presses the button once, as Space does.
+void FormButton::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
+        click();
+    event->accept();
 }
 
 void FormButton::paintGraphicalFace(QPainter& painter)

@@ -1,7 +1,7 @@
 // A command button as the design draws them: its caption wraps onto further
 // lines at the spaces when it is wider than the button, and a graphical
 // button is drawn in its own back colour with a raised edge instead of the
-// style's look.
+// style's look. Return and Enter press it when it has the focus, as Space does.
 #pragma once
 
 #include <QColor>
@@ -29,6 +29,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void paintGraphicalFace(QPainter& painter);

@@ -17,3 +17,10 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
     if (click)
         emit clicked();
 }
+
+// The default handling would take the second press of a double click for a
+// new press and arm the click again.
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QLabel::mousePressEvent(event);
+}

@@ -1,4 +1,5 @@
 // A label that reports a click: the left button pressed and released over it.
+// A double click is one click: its second press does not count again.
 #pragma once
 
 #include <QLabel>
@@ -14,6 +15,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     bool m_pressed = false;

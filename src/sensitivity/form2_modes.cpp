@@ -1,6 +1,8 @@
 // The sensitivity window's input modes: the loan field unlocks the option
 // buttons, each option button switches the fields and "Run" buttons to its
-// mode, and the clearing buttons empty the fields or one list.
+// mode, and the clearing buttons empty the fields or one list. The mode's own
+// "Run" button is enabled exactly while the mode is in place, so clicking the
+// option that is already selected changes nothing.
 #include "sensitivity/form2.h"
 
 #include "app/form_button.h"
@@ -21,6 +23,9 @@ void Form2::Text5_Change()
 
 void Form2::Option1_Click()
 {
+    // Already in this mode: the bounds typed so far stay.
+    if (Command1->isEnabled())
+        return;
     if (Option1->isChecked()) {
         for (int i = 1; i <= 3; ++i)
             Text(i)->setEnabled(true);
@@ -38,6 +43,9 @@ void Form2::Option1_Click()
 
 void Form2::Option2_Click()
 {
+    // Already in this mode: the bounds typed so far stay.
+    if (Command6->isEnabled())
+        return;
     if (Option2->isChecked()) {
         for (int i = 4; i <= 6; ++i)
             Text(i)->setEnabled(true);

@@ -316,6 +316,10 @@ void Form3Test::eachClickOnLabel1OpensThePageOnce()
     QTest::mouseClick(label1, Qt::LeftButton);
     QCOMPARE(m_fakes->shell.requests.size(), 2);
     QVERIFY(m_form->isVisible());
+
+    // Through the window, so that the platform makes the double click.
+    QTest::mouseDClick(m_form->windowHandle(), Qt::LeftButton, {}, label1->geometry().center());
+    QCOMPARE(m_fakes->shell.requests.size(), 3);
 }
 
 void Form3Test::otherMouseActionsOpenNothing()

@@ -23,6 +23,8 @@ private slots:
     void negativeRateIsShownThenQuestioned();
     void commaDecimalLocale_data();
     void commaDecimalLocale();
+    void returnOrEnterOnRunRunsItOnce_data();
+    void returnOrEnterOnRunRunsItOnce();
 };
 
 void Form1RunTest::writesTheAnswer_data()
@@ -206,6 +208,32 @@ void Form1RunTest::commaDecimalLocale()
 
     QCOMPARE(d.fakes.messages.texts(), QStringList());
     QCOMPARE(d.resultField(tab)->text(), expected);
+}
+
+void Form1RunTest::returnOrEnterOnRunRunsItOnce_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("Enter") << int(Qt::Key_Enter);
+}
+
+void Form1RunTest::returnOrEnterOnRunRunsItOnce()
+{
+    QFETCH(int, key);
+
+    Form1Driver d;
+    d.clickTab(0);
+    d.type({"100", "0.1", "10"});
+    auto* run = d.control<QPushButton>("Command1");
+    run->setFocus();
+    QTest::keyClick(run, Qt::Key(key));
+    QCOMPARE(d.field(4)->text(), QStringLiteral("-614.46"));
+
+    // Held down, the key repeats but does not press the button again.
+    d.field(4)->clear();
+    QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(run, &repeat);
+    QCOMPARE(d.field(4)->text(), QString());
 }
 
 QTEST_MAIN(Form1RunTest)

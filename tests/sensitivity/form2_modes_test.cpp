@@ -128,6 +128,49 @@ private slots:
         QCOMPARE(window.loan()->text(), QStringLiteral("5000"));
     }
 
+    void selectedOptionClickedAgainKeepsTheTypedFields_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("rate mode") << 1;
+        QTest::newRow("periods mode") << 2;
+    }
+
+    void selectedOptionClickedAgainKeepsTheTypedFields()
+    {
+        QFETCH(int, mode);
+
+        Form2Driver window;
+        window.chooseMode("5000", mode);
+        const int first = mode == 1 ? 1 : 4;
+        for (int i = 0; i < 3; ++i)
+            Form2Driver::type(window.form->Text(first + i), QStringList{"0.05", "0.06", "12"}[i]);
+        const QStringList typed = fieldTexts(window);
+
+        Form2Driver::click(window.option(mode));
+        QCOMPARE(fieldTexts(window), typed);
+        checkState(window, mode == 1 ? State::RateMode : State::PeriodsMode);
+    }
+
+    void returnOrEnterOnAButtonPressesIt_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+    }
+
+    void returnOrEnterOnAButtonPressesIt()
+    {
+        QFETCH(int, key);
+
+        Form2Driver window;
+        window.chooseMode("5000", 1);
+        QPushButton* clearFields = window.button("Command2");
+        clearFields->setFocus();
+        QTest::keyClick(clearFields, Qt::Key(key));
+        QCOMPARE(fieldTexts(window), QStringList(6, QString()));
+        QCOMPARE(window.loan()->text(), QString());
+    }
+
     void clearFieldsKeepsModeAndLists()
     {
         Form2Driver window;
