@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the text readers and checks what must always hold:
 // no crash, no undefined behaviour, no non-finite result, only the documented
-// errors, and IsNumeric agreeing with textToNumber. The first byte picks the
+// errors, IsNumeric agreeing with textToNumber, and what numberToText and
+// Format write being numeric. The first byte picks the
 // number symbols.
 #include "finance/finance.h"
 
@@ -16,6 +17,8 @@ const finance::NumberSymbols symbolSets[] = {
     {",", "."},
     {",", "\u202F"},
     {".", "'"},
+    {".", "\u2019"},
+    {".", ",", 3, 2},
 };
 
 void require(bool condition)
@@ -50,6 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(finance::IsNumeric(written, symbols));
         const double back = finance::textToNumber(written, symbols);
         require(std::fabs(back - value) <= 1e-14 * std::fabs(value));
+        require(finance::IsNumeric(finance::Format(value, "standard", symbols), symbols));
     } catch (const finance::RuntimeError& e) {
         require(e.number() == finance::Overflow);
     }

@@ -4,6 +4,7 @@
 #include "finance/finance.h"
 
 #include <cmath>
+#include <cstddef>
 #include <initializer_list>
 
 namespace finance::detail {
@@ -28,6 +29,13 @@ inline double finiteResult(double value)
     if (!std::isfinite(value))
         throw RuntimeError(Overflow);
     return value == 0 ? 0.0 : value;
+}
+
+// A group size of NumberSymbols; one below 1 would group nothing, so it
+// counts as 3.
+inline std::size_t groupSize(int size)
+{
+    return size > 0 ? static_cast<std::size_t>(size) : 3;
 }
 
 }  // namespace finance::detail

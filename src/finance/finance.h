@@ -76,10 +76,14 @@ double checkedAdd(double a, double b);
 double checkedMultiply(double a, double b);
 double checkedDivide(double a, double b);
 
-// The user's number symbols, as UTF-8 text.
+// The user's number symbols, as UTF-8 text, and the locale's grouping: the
+// group before the decimal point has groupSize digits, every earlier group
+// higherGroupSize (3 and 2 write 12,34,567). A size below 1 counts as 3.
 struct NumberSymbols {
     std::string decimalPoint = ".";
     std::string groupSeparator = ",";
+    int groupSize = 3;
+    int higherGroupSize = 3;
 };
 
 // The number spelled by the longest leading numeric part of text: blanks
@@ -89,21 +93,24 @@ struct NumberSymbols {
 // the range of a double; a number below the smallest double gives 0.
 double Val(std::string_view text);
 
-// True when the whole text, blanks around it aside, reads as a number with the
-// given symbols: sign, digits, decimal point, group separators, exponent.
-// False for empty or blank text. Grouping is strict (1,234,567: one to three
-// digits, then groups of exactly three), so "1,2,3" is not numeric, and "0.05"
-// typed where "." groups and "," is the decimal point falls back to Val.
-// Where the group separator is a no-break space a plain space also groups.
-// "1e999" is numeric; reading it raises error 6.
+// True when the whole text, blanks around it aside, can be read one way: as a
+// number written with the given symbols (sign, digits, group separators,
+// decimal point, exponent), else as a plain decimal with "." as the point
+// (sign, digits, ".", digits, exponent). Where both fit the symbols win:
+// "1.250" is 1250 where "." groups, "0.125" there is 0.125. Grouping is
+// strict (1,234,567; 12,34,567 for sizes 3 and 2): "1,2,3" and "1234,567" are
+// not numeric, nor is a first group that starts with 0 ("0,125" where ","
+// groups). Where the separator is a no-break space, a typed space of any kind
+// groups; where it is a right single quotation mark, an apostrophe does.
+// False for empty or blank text. "1e999" is numeric; reading it raises error 6.
 bool IsNumeric(std::string_view text, const NumberSymbols& symbols);
 
-// Text that IsNumeric accepts, read as a number (grouping accepted).
+// Text that IsNumeric accepts, read the way IsNumeric accepts it.
 // Error 13 for text that is not a number, error 6 when it is out of range.
 double textToNumber(std::string_view text, const NumberSymbols& symbols);
 
-// How the windows read a field: the locale-aware reading when IsNumeric accepts
-// the whole text (so "1,000" is 1000), Val otherwise (so "L. Bound" is 0).
+// How the windows read a field: textToNumber when IsNumeric accepts the text
+// (so "1,000" is 1000), Val otherwise (so "L. Bound" is 0, "1234,567" 1234).
 double readNumber(std::string_view text, const NumberSymbols& symbols);
 
 // General form: up to 15 significant digits, no grouping, no trailing zeros,

@@ -1,10 +1,13 @@
 // Reading numbers from text. Val is the forgiving, locale-blind reading of a
-// leading number; IsNumeric and textToNumber read a whole text with the user's
-// symbols; readNumber is how the windows combine them.
+// leading number; IsNumeric and textToNumber read a whole text the one way it
+// can be read with the user's symbols; readNumber is how the windows combine them.
 #include "finance/finance.h"
 
+#include "finance/checks.h"
 #include "finance/decimal.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 
 namespace finance {
@@ -62,27 +65,31 @@ bool readExponent(std::string_view text, std::size_t& at, long long& exponent,
     return true;
 }
 
-// The no-break spaces some locales group with are typed as plain spaces.
+// A typed space groups where the locale groups with a no-break space, and a
+// typed apostrophe where it groups with a right single quotation mark.
 bool isGroupSeparator(std::string_view text, std::size_t at, std::string_view separator,
                       std::size_t& length)
 {
-    if (startsWith(text, at, separator)) {
-        length = separator.size();
+    static constexpr std::string_view spaces[] = {" ", "\u00A0", "\u202F"};
+    const auto typedAt = [&](std::string_view typed) {
+        if (!startsWith(text, at, typed))
+            return false;
+        length = typed.size();
         return true;
-    }
-    if ((separator == "\u00A0" || separator == "\u202F") && text[at] == ' ') {
-        length = 1;
+    };
+    if (typedAt(separator))
         return true;
-    }
-    return false;
+    if (std::find(std::begin(spaces), std::end(spaces), separator) != std::end(spaces))
+        return std::any_of(std::begin(spaces), std::end(spaces), typedAt);
+    return separator == "\u2019" && typedAt("'");
 }
 
 // The whole text, blanks around it aside, as a number written with the given
-// symbols. Grouping is strict: the first group has one to three digits and
-// every later group exactly three. A lenient reading would take "0.05" typed
-// in a comma-decimal locale as 5 (its "." being the group separator); the
-// strict one rejects it, and readNumber falls back to Val, giving 0.05.
-std::optional<DecimalText> readLocaleNumber(std::string_view text, const NumberSymbols& symbols)
+// decimal point and group separator (none when empty). Grouping is strict:
+// the group before the point has groupSize digits, every earlier group
+// higherGroupSize, the first one 1 to higherGroupSize and no leading 0.
+std::optional<DecimalText> readWritten(std::string_view text, std::string_view point,
+                                       std::string_view group, const NumberSymbols& symbols)
 {
     std::size_t begin = 0;
     std::size_t end = text.size();
@@ -92,12 +99,8 @@ std::optional<DecimalText> readLocaleNumber(std::string_view text, const NumberS
         --end;
     text = text.substr(begin, end - begin);
 
-    const std::string_view point =
-        symbols.decimalPoint.empty() ? std::string_view(".") : std::string_view(symbols.decimalPoint);
-    const std::string_view group = symbols.groupSeparator == point
-                                       ? std::string_view()
-                                       : std::string_view(symbols.groupSeparator);
-
+    const std::size_t lastSize = groupSize(symbols.groupSize);
+    const std::size_t higherSize = groupSize(symbols.higherGroupSize);
     DecimalText number;
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -115,7 +118,9 @@ std::optional<DecimalText> readLocaleNumber(std::string_view text, const NumberS
             ++i;
         } else if (!group.empty() && groupDigits > 0 &&
                    isGroupSeparator(text, i, group, separatorLength)) {
-            if (grouped ? groupDigits != 3 : groupDigits > 3)
+            const bool fits = grouped ? groupDigits == higherSize
+                                      : groupDigits <= higherSize && number.digits[0] != '0';
+            if (!fits)
                 return std::nullopt;
             grouped = true;
             groupDigits = 0;
@@ -124,7 +129,7 @@ std::optional<DecimalText> readLocaleNumber(std::string_view text, const NumberS
             break;
         }
     }
-    if (grouped && groupDigits != 3)
+    if (grouped && groupDigits != lastSize)
         return std::nullopt;
     number.integerDigits = static_cast<long long>(number.digits.size());
 
@@ -141,6 +146,22 @@ std::optional<DecimalText> readLocaleNumber(std::string_view text, const NumberS
     if (i != text.size())
         return std::nullopt;
     return number;
+}
+
+// The one reading of a whole text: as written in the locale, else as a plain
+// decimal with "." as the point. A lenient grouping would read "0.05" typed
+// in a comma-decimal locale as 5; the strict one leaves it to the plain
+// reading. Where both fit ("1.250" where "." groups) the locale's wins.
+std::optional<DecimalText> readWholeNumber(std::string_view text, const NumberSymbols& symbols)
+{
+    const std::string_view point =
+        symbols.decimalPoint.empty() ? std::string_view(".") : std::string_view(symbols.decimalPoint);
+    const std::string_view group = symbols.groupSeparator == point
+                                       ? std::string_view()
+                                       : std::string_view(symbols.groupSeparator);
+    if (auto number = readWritten(text, point, group, symbols))
+        return number;
+    return readWritten(text, ".", {}, symbols);
 }
 
 }  // namespace
@@ -185,12 +206,12 @@ double Val(std::string_view text)
 
 bool IsNumeric(std::string_view text, const NumberSymbols& symbols)
 {
-    return readLocaleNumber(text, symbols).has_value();
+    return readWholeNumber(text, symbols).has_value();
 }
 
 double textToNumber(std::string_view text, const NumberSymbols& symbols)
 {
-    const auto number = readLocaleNumber(text, symbols);
+    const auto number = readWholeNumber(text, symbols);
     if (!number)
         throw RuntimeError(TypeMismatch);
     return toDouble(*number);
@@ -198,7 +219,7 @@ double textToNumber(std::string_view text, const NumberSymbols& symbols)
 
 double readNumber(std::string_view text, const NumberSymbols& symbols)
 {
-    const auto number = readLocaleNumber(text, symbols);
+    const auto number = readWholeNumber(text, symbols);
     return number ? toDouble(*number) : Val(text);
 }
 

@@ -64,12 +64,15 @@ std::string twoDecimals(double magnitude)
     return '1' + digits;
 }
 
-std::string grouped(const std::string& integerDigits, const std::string& separator)
+std::string grouped(const std::string& integerDigits, const NumberSymbols& symbols)
 {
+    const std::size_t lastSize = groupSize(symbols.groupSize);
+    const std::size_t higherSize = groupSize(symbols.higherGroupSize);
     std::string result;
     for (std::size_t i = 0; i < integerDigits.size(); ++i) {
-        if (i > 0 && (integerDigits.size() - i) % 3 == 0)
-            result += separator;
+        const std::size_t rest = integerDigits.size() - i;
+        if (i > 0 && rest >= lastSize && (rest - lastSize) % higherSize == 0)
+            result += symbols.groupSeparator;
         result += integerDigits[i];
     }
     return result;
@@ -82,7 +85,7 @@ std::string fixedTwo(double x, bool group, const NumberSymbols& symbols)
     const auto point = digits.find('.');
     std::string integerPart = digits.substr(0, point);
     if (group)
-        integerPart = grouped(integerPart, symbols.groupSeparator);
+        integerPart = grouped(integerPart, symbols);
     const bool zero = digits.find_first_of("123456789") == std::string::npos;
     return (x < 0 && !zero ? "-" : "") + integerPart + symbols.decimalPoint +
            digits.substr(point + 1);

@@ -1,5 +1,5 @@
-// Reading and writing numbers as text, with a point-decimal and a
-// comma-decimal set of symbols, and text from anywhere.
+// Reading and writing numbers as text, with the symbols of several locales,
+// and text from anywhere.
 #include "finance/finance.h"
 
 #include <QtTest>
@@ -13,9 +13,12 @@ Q_DECLARE_METATYPE(NumberSymbols)
 
 namespace {
 
+// As Qt gives them for C and en_US, de_DE, fr_FR, de_CH and en_IN.
 const NumberSymbols pointDecimal{".", ","};
 const NumberSymbols commaDecimal{",", "."};
 const NumberSymbols spaceGrouped{",", "\u202F"};
+const NumberSymbols apostropheGrouped{".", "\u2019"};
+const NumberSymbols indianGrouped{".", ",", 3, 2};
 
 constexpr int noError = 0;
 
@@ -110,11 +113,28 @@ void TextTest::localeReading_data()
     QTest::newRow("two signs") << QByteArray("--1") << pointDecimal << false << 0.0;
     QTest::newRow("percent sign") << QByteArray("5.25%") << pointDecimal << false << 5.25;
     QTest::newRow("label") << QByteArray("L. Bound") << pointDecimal << false << 0.0;
+    QTest::newRow("first group of four, Val reads 1234") << QByteArray("1234,567") << pointDecimal << false << 1234.0;
+    QTest::newRow("blank in the exponent, Val reads it") << QByteArray("1.5E 3") << pointDecimal << false << 1500.0;
+    QTest::newRow("first group 0 does not group") << QByteArray("0,125") << pointDecimal << false << 0.0;
+    QTest::newRow("later group may start with 0") << QByteArray("1,025") << pointDecimal << true << 1025.0;
     QTest::newRow("comma decimal") << QByteArray("0,05") << commaDecimal << true << 0.05;
     QTest::newRow("comma decimal grouped") << QByteArray("1.234,5") << commaDecimal << true << 1234.5;
-    QTest::newRow("point typed in comma locale") << QByteArray("0.05") << commaDecimal << false << 0.05;
+    QTest::newRow("point typed in comma locale") << QByteArray("0.05") << commaDecimal << true << 0.05;
+    QTest::newRow("point typed, first group 0") << QByteArray("0.125") << commaDecimal << true << 0.125;
+    QTest::newRow("point typed, last group short") << QByteArray("12.50") << commaDecimal << true << 12.5;
+    QTest::newRow("point typed with exponent") << QByteArray("-1.5E3") << commaDecimal << true << -1500.0;
+    QTest::newRow("grouped reading wins") << QByteArray("1.250") << commaDecimal << true << 1250.0;
+    QTest::newRow("point and comma typed") << QByteArray("0.125,5") << commaDecimal << false << 0.125;
     QTest::newRow("narrow no-break space groups") << QByteArray("1\u202F000,5") << spaceGrouped << true << 1000.5;
     QTest::newRow("plain space for no-break space") << QByteArray("1 000") << spaceGrouped << true << 1000.0;
+    QTest::newRow("no-break space for narrow one") << QByteArray("1\u00A0000") << spaceGrouped << true << 1000.0;
+    QTest::newRow("point typed where spaces group") << QByteArray("1.250") << spaceGrouped << true << 1.25;
+    QTest::newRow("quotation mark groups") << QByteArray("-1\u2019234.5") << apostropheGrouped << true << -1234.5;
+    QTest::newRow("apostrophe for quotation mark") << QByteArray("1'234'567") << apostropheGrouped << true << 1234567.0;
+    QTest::newRow("Indian grouping") << QByteArray("12,34,567.5") << indianGrouped << true << 1234567.5;
+    QTest::newRow("Indian grouping, one group") << QByteArray("12,345") << indianGrouped << true << 12345.0;
+    QTest::newRow("threes where Indian groups") << QByteArray("1,234,567") << indianGrouped << false << 1.0;
+    QTest::newRow("first Indian group too long") << QByteArray("123,45,678") << indianGrouped << false << 123.0;
 }
 
 // readNumber is the locale reading where IsNumeric accepts the text, and Val
@@ -189,6 +209,7 @@ void TextTest::format_data()
     QTest::newRow("percent not grouped") << 12.345 << "percent" << pointDecimal << "1234.50%";
     QTest::newRow("comma decimal") << 1234567.891 << "standard" << commaDecimal << "1.234.567,89";
     QTest::newRow("no-break space groups") << 1234.5 << "standard" << spaceGrouped << "1\u202F234,50";
+    QTest::newRow("Indian groups") << -123456789.0 << "standard" << indianGrouped << "-12,34,56,789.00";
     QTest::newRow("exact half rounds away") << 0.125 << "standard" << pointDecimal << "0.13";
     QTest::newRow("negative exact half") << -2.375 << "standard" << pointDecimal << "-2.38";
     QTest::newRow("half carries into thousands") << 999.995 << "standard" << pointDecimal << "1,000.00";
@@ -208,7 +229,7 @@ void TextTest::format()
 }
 
 // What Format writes, textToNumber reads back to the value rounded to two
-// decimals, in both locales, down to 1e300 (a 301-digit text); other format
+// decimals, in every locale, down to 1e300 (a 301-digit text); other format
 // names are error 5.
 void TextTest::formatReadsBack()
 {
@@ -216,7 +237,7 @@ void TextTest::formatReadsBack()
     std::uniform_real_distribution<double> unit(0, 1);
     for (int i = 0; i < 2000; ++i) {
         const double value = (unit(random) < 0.5 ? -1 : 1) * std::pow(10, -3 + 303 * unit(random));
-        for (const NumberSymbols& symbols : {pointDecimal, commaDecimal}) {
+        for (const NumberSymbols& symbols : {pointDecimal, commaDecimal, apostropheGrouped, indianGrouped}) {
             const std::string text = Format(value, "standard", symbols);
             QVERIFY2(IsNumeric(text, symbols), text.c_str());
             const double back = textToNumber(text, symbols);
@@ -252,7 +273,7 @@ void TextTest::anyTextIsSafe()
         texts.push_back(text);
     }
     for (const std::string& text : texts) {
-        for (const NumberSymbols& symbols : {pointDecimal, commaDecimal, spaceGrouped}) {
+        for (const NumberSymbols& symbols : {pointDecimal, commaDecimal, spaceGrouped, indianGrouped}) {
             try {
                 QVERIFY(std::isfinite(Val(text)));
                 QVERIFY(std::isfinite(readNumber(text, symbols)));
