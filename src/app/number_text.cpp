@@ -1,13 +1,26 @@
 #include "app/number_text.h"
 
 #include <QLocale>
+#include <QStringList>
 
 namespace app {
 
+// Qt offers no group sizes; the locale's own spelling of a long number shows
+// them (1,23,45,67,890 in en_IN).
 finance::NumberSymbols numberSymbols()
 {
-    const QLocale locale;
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+    QLocale locale;
+    locale.setNumberOptions(QLocale::DefaultNumberOptions);
+    const QString separator = locale.groupSeparator();
+    finance::NumberSymbols symbols{locale.decimalPoint().toStdString(), separator.toStdString()};
+    if (separator.isEmpty())
+        return symbols;
+    const QStringList groups = locale.toString(qlonglong(1234567890)).split(separator);
+    if (groups.size() >= 2)
+        symbols.groupSize = static_cast<int>(groups.last().toUcs4().size());
+    symbols.higherGroupSize =
+        groups.size() >= 3 ? static_cast<int>(groups[groups.size() - 2].toUcs4().size()) : symbols.groupSize;
+    return symbols;
 }
 
 double readNumber(const QString& text)

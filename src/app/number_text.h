@@ -7,10 +7,11 @@
 
 namespace app {
 
-// The default locale's decimal point and group separator.
+// The default locale's decimal point, group separator and group sizes.
 finance::NumberSymbols numberSymbols();
 
-// A field read as the windows read numbers: "1,000" is 1000, "L. Bound" is 0.
+// A field read as the windows read numbers: "1,000" is 1000, "0.125" is 0.125
+// where "," is the decimal point, "L. Bound" is 0.
 double readNumber(const QString& text);
 bool isNumeric(const QString& text);
 QString numberToText(double x);
