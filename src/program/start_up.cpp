@@ -6,12 +6,16 @@
 
 namespace program {
 
-std::unique_ptr<Form1> startUp(app::Platform& platform)
+void nameApplication()
 {
     QGuiApplication::setApplicationName(app::applicationTitle());
     QGuiApplication::setApplicationVersion(app::applicationVersion());
-    QGuiApplication::setDesktopFileName(QStringLiteral("dorvantix"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.example.dorvantix"));
+}
 
+std::unique_ptr<Form1> startUp(app::Platform& platform)
+{
+    nameApplication();
     auto form1 = std::make_unique<Form1>(platform);
     form1->load();
     form1->show();

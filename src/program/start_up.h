@@ -10,7 +10,13 @@
 
 namespace program {
 
-// Needs a QApplication; the caller runs the event loop and keeps the window.
+// The application's name, version and desktop entry (packaging/ names the entry
+// after the same id). Needs no application object, so main() can name the
+// program before it reads the command line.
+void nameApplication();
+
+// Names the application too. Needs a QApplication; the caller runs the event
+// loop and keeps the window.
 std::unique_ptr<Form1> startUp(app::Platform& platform);
 
 }  // namespace program
