@@ -2,13 +2,21 @@
 #include "app/qt_lifetime.h"
 #include "app/qt_message_box.h"
 #include "app/qt_shell.h"
+#include "program/command_line.h"
 #include "program/start_up.h"
 
 #include <QApplication>
 
+#include <cstdlib>
+
 int main(int argc, char* argv[])
 {
+    program::nameApplication();
+    program::answerHelpOrVersion(argc, argv);
     QApplication application(argc, argv);
+    if (!program::readCommandLine())
+        return EXIT_FAILURE;
+
     app::QtMessageBox messages;
     app::QtShell shell;
     app::QtLifetime lifetime;
