@@ -1,8 +1,11 @@
 // Times a sensitivity run from the "Run" click to the list showing its last
-// line, and the memory it takes above the window's idle memory.
+// line, and the memory it takes above the window's idle memory. Before any
+// window exists it times the same payments as a bare loop of the library, and
+// prints the run's time as a ratio to that.
 //   sensitivity_bench [repetitions]
 // Run with QT_QPA_PLATFORM=offscreen on a Release build.
 #include "fakes.h"
+#include "finance/finance.h"
 #include "sensitivity/form2.h"
 
 #include <QAbstractItemModel>
@@ -18,6 +21,8 @@
 #include <chrono>
 #include <malloc.h>
 #include <cstdio>
+#include <cstdlib>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -46,12 +51,43 @@ void resetPeak()
 struct Case {
     const char* name;
     int mode;  // 1 rate, 2 periods
+    const char* loan;
     const char* lower;
     const char* upper;
     const char* fixed;
 };
 
-void measure(const Case& c, int repetitions)
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Keeps the bare loop's payments from being optimized away.
+volatile double payments = 0;
+
+// The run's payments, counted as the run counts them, straight from the library.
+double bareLoopMilliseconds(const Case& c, int repetitions)
+{
+    const double loan = std::atof(c.loan);
+    const double lower = std::atof(c.lower);
+    const double fixed = std::atof(c.fixed);
+    const double step = c.mode == 1 ? 1.0 / 400.0 : 1.0;
+    const double end = c.mode == 1 ? std::atof(c.upper) + step : std::atof(c.upper);
+    std::vector<double> milliseconds;
+    for (int i = 0; i < repetitions; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        double sum = 0;
+        for (double counter = lower; counter <= end; counter += step)
+            sum += c.mode == 1 ? finance::Pmt(counter, fixed, loan) : finance::Pmt(fixed, counter, loan);
+        const auto stop = std::chrono::steady_clock::now();
+        payments = sum;
+        milliseconds.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
+    }
+    return median(milliseconds);
+}
+
+void measure(const Case& c, int repetitions, double bareMilliseconds)
 {
     testing_support::FakePlatform fakes;
     auto* form = new Form2(fakes.platform);
@@ -59,7 +95,7 @@ void measure(const Case& c, int repetitions)
     form->show();
     if (!QTest::qWaitForWindowExposed(form))
         return;
-    form->findChild<QLineEdit*>(QStringLiteral("Text5"))->setText(QStringLiteral("10000"));
+    form->findChild<QLineEdit*>(QStringLiteral("Text5"))->setText(QLatin1String(c.loan));
     form->findChild<QRadioButton*>(c.mode == 1 ? "Option1" : "Option2")->click();
     const int first = c.mode == 1 ? 1 : 4;
     form->Text(first)->setText(QLatin1String(c.lower));
@@ -94,10 +130,10 @@ void measure(const Case& c, int repetitions)
         // Hands the freed lines back to the system, so the next idle figure is the window's own.
         malloc_trim(0);
     }
-    std::sort(milliseconds.begin(), milliseconds.end());
-    std::printf("%-32s %8d lines  median %8.2f ms  min %8.2f  max %8.2f  peak +%.1f MB  held +%.1f MB  (%d runs)\n",
-                c.name, lines, milliseconds[milliseconds.size() / 2], milliseconds.front(), milliseconds.back(),
-                peakKb / 1024.0, heldKb / 1024.0, repetitions);
+    const double runMilliseconds = median(milliseconds);
+    std::printf("%-40s %8d lines  median %8.2f ms  bare loop %7.2f ms  peak +%.1f MB  held +%.1f MB  (%d runs)  ratio %.2f\n",
+                c.name, lines, runMilliseconds, bareMilliseconds, peakKb / 1024.0, heldKb / 1024.0, repetitions,
+                runMilliseconds / bareMilliseconds);
     if (fakes.messages.shown.size() != 1)  // the greeting only
         std::printf("  unexpected message: %s\n", qPrintable(fakes.messages.shown.last().text));
     delete form;
@@ -107,14 +143,19 @@ void measure(const Case& c, int repetitions)
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    const int repetitions = argc > 1 ? std::max(1, atoi(argv[1])) : 11;
+    const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;
     const Case cases[] = {
-        {"rate 0 to 100, 12 periods", 1, "0", "100", "12"},
-        {"periods 1 to 1,000,000 at 1%", 2, "1", "1000000", "0.01"},
-        {"rate 0 to 2499.9975, 360 periods", 1, "0", "2499.9975", "360"},
+        {"rate 0 to 100, 12 periods", 1, "10000", "0", "100", "12"},
+        {"periods 1 to 1,000,000 at 1%", 2, "10000", "1", "1000000", "0.01"},
+        {"rate 0 to 2499.9975, 360 periods", 1, "10000", "0", "2499.9975", "360"},
+        {"periods 1 to 1,000,000 at 1%, loan 1e16", 2, "1e16", "1", "1000000", "0.01"},
     };
+    std::vector<double> bare;
     for (const Case& c : cases)
-        measure(c, repetitions);
+        bare.push_back(bareLoopMilliseconds(c, repetitions));
+
+    QApplication app(argc, argv);
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        measure(cases[i], repetitions, bare[i]);
     return 0;
 }

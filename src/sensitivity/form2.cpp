@@ -101,9 +101,16 @@ QListView* newList(const char* name, const QString& accessibleName, sensitivity:
     list->setFont(app::formFont(12));
     list->setAccessibleName(accessibleName);
     list->setModel(model);
-    // Every line has the same height, so a long list is laid out without
-    // measuring each line's text.
+    // Every line has the same size, so a long list is laid out without
+    // measuring each line's text: the first line sets a grid for the rest,
+    // which spares asking the model for each line, and scrolling by pixels
+    // spares a table of every line's position.
     list->setUniformItemSizes(true);
+    list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    QObject::connect(model, &QAbstractItemModel::rowsInserted, list, [list, model](const QModelIndex&, int first) {
+        if (first == 0)
+            list->setGridSize(list->sizeHintForIndex(model->index(0, 0)));
+    });
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     return list;
 }

@@ -4,6 +4,8 @@
 #include "sensitivity/form2.h"
 
 #include "app/number_text.h"
+#include "app/vector_state.h"
+#include "finance/finance.h"
 #include "sensitivity/line_payment.h"
 #include "sensitivity/payment_list_model.h"
 #include "sensitivity/run_plan.h"
@@ -113,15 +115,15 @@ void Form2::run(const RunMode& mode)
     }
 
     const BusyCursor busy(plan.lines >= busyCursorLines);
-    const finance::NumberSymbols symbols = app::numberSymbols();
     std::vector<sensitivity::PaymentLine> lines;
     lines.reserve(plan.lines);
+    app::clearUpperVectorState();
     try {
         // The counter is advanced by repeated addition, as the plan counted it.
         for (m_counter = m_lower; m_counter <= m_end; m_counter += m_step) {
             const double payment = mode.counterIsRate ? finance::Pmt(m_counter, m_fixed, m_loan)
                                                       : finance::Pmt(m_fixed, m_counter, m_loan);
-            m_payment = sensitivity::linePayment(payment, symbols);
+            m_payment = sensitivity::linePayment(payment);
             lines.push_back({m_payment, m_counter});
         }
     } catch (...) {

@@ -2,13 +2,10 @@
 // writes it (halves away from zero) and read back as a number.
 #pragma once
 
-#include "finance/finance.h"
-
 namespace sensitivity {
 
-// Gives exactly Format(payment, "standard") read back with textToNumber, but
-// for the usual payments without building the text, which would cost most
-// of a long run.
-double linePayment(double payment, const finance::NumberSymbols& symbols);
+// Gives exactly Format(payment, "standard") read back with textToNumber, in
+// any locale, without building the text, which would cost most of a long run.
+double linePayment(double payment);
 
 }  // namespace sensitivity
