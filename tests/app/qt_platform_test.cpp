@@ -1,32 +1,38 @@
 // The real platform services: a QMessageBox shows what the message asks for and
-// reports the chosen button; ending the program sends no close event.
+// reports the chosen button; the shell hands the address to the desktop;
+// ending the program sends no close event.
 #include "app/qt_lifetime.h"
 #include "app/qt_message_box.h"
+#include "app/qt_shell.h"
+#include "gui_fixture.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
-#include <functional>
+#include <memory>
 
 namespace {
 
-// Runs check on the first modal box that opens, then presses button.
-void answerNextBox(QMessageBox::StandardButton button, std::function<void(QMessageBox*)> check)
-{
-    QTimer::singleShot(0, [=] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) {
-            answerNextBox(button, check);
-            return;
-        }
-        check(box);
-        box->button(button)->click();
-    });
-}
+struct ShownBox {
+    QString title;
+    QString text;
+    int icon = -1;
+    int buttonCount = 0;
+};
+
+// Receives the addresses the desktop services would hand to a browser.
+class AddressReceiver : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> addresses;
+public slots:
+    void open(const QUrl& address) { addresses.append(address); }
+};
 
 class CloseCounter : public QWidget {
 public:
@@ -47,6 +53,7 @@ class QtPlatformTest : public QObject {
 private slots:
     void messageBoxShowsTextTitleIconAndButtons_data();
     void messageBoxShowsTextTitleIconAndButtons();
+    void shellOpenDeliversTheAddress();
     void endingTheProgramRunsNoCloseHandler();
 };
 
@@ -88,23 +95,32 @@ void QtPlatformTest::messageBoxShowsTextTitleIconAndButtons()
     message.icon = app::Icon(icon);
     message.buttons = app::Buttons(buttons);
 
-    QString title;
-    QString text;
-    int shownIcon = -1;
-    int buttonCount = 0;
-    answerNextBox(QMessageBox::StandardButton(press), [&](QMessageBox* box) {
-        title = box->windowTitle();
-        text = box->text();
-        shownIcon = box->icon();
-        buttonCount = int(box->buttons().size());
+    // Shared with the answer, which may outlive this row if no box opens.
+    const auto shown = std::make_shared<ShownBox>();
+    testing_support::answerNextBox([shown, press](QMessageBox* box) {
+        *shown = {box->windowTitle(), box->text(), box->icon(), int(box->buttons().size())};
+        testing_support::press(box, QMessageBox::StandardButton(press));
     });
     const app::Answer answer = app::QtMessageBox().show(nullptr, message);
 
-    QCOMPARE(title, QStringLiteral("Kelvarn"));
-    QCOMPARE(text, QStringLiteral("first line\nsecond line"));
-    QCOMPARE(shownIcon, expectedIcon);
-    QCOMPARE(buttonCount, message.buttons == app::Buttons::Ok ? 1 : 2);
+    QCOMPARE(shown->title, QStringLiteral("Kelvarn"));
+    QCOMPARE(shown->text, QStringLiteral("first line\nsecond line"));
+    QCOMPARE(shown->icon, expectedIcon);
+    QCOMPARE(shown->buttonCount, message.buttons == app::Buttons::Ok ? 1 : 2);
     QCOMPARE(int(answer), expectedAnswer);
+}
+
+void QtPlatformTest::shellOpenDeliversTheAddress()
+{
+    AddressReceiver receiver;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &receiver, "open");
+    app::ShellOpenRequest request;
+    request.operation = QStringLiteral("open");
+    request.file = QStringLiteral("https://www.example.com/kelvarn/");
+    app::QtShell().open(request);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+
+    QCOMPARE(receiver.addresses, QList<QUrl>{QUrl(QStringLiteral("https://www.example.com/kelvarn/"))});
 }
 
 void QtPlatformTest::endingTheProgramRunsNoCloseHandler()

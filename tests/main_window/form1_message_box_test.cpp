@@ -5,14 +5,15 @@
 #include "gui_fixture.h"
 #include "main_window/form1.h"
 
-#include <QApplication>
+#include <QAction>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
-#include <QTimer>
+
+#include <memory>
 
 namespace {
 
@@ -22,22 +23,19 @@ struct SeenBox {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
 
-// Waits (up to about two seconds) for the next modal box, records what it
-// shows and presses button.
-void answerNextBox(QMessageBox::StandardButton button, SeenBox* seen, int attempts = 200)
+// Records what the next box shows and presses button.
+std::shared_ptr<SeenBox> answerNextBox(QMessageBox::StandardButton button)
 {
-    QTimer::singleShot(10, [=] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) {
-            if (attempts > 0)
-                answerNextBox(button, seen, attempts - 1);
-            return;
-        }
-        *seen = {true, box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
-        box->button(button)->click();
+    auto seen = std::make_shared<SeenBox>();
+    testing_support::answerNextBox([=](QMessageBox* box) {
+        *seen = {true, box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                 box->standardButton(box->defaultButton())};
+        testing_support::press(box, button);
     });
+    return seen;
 }
 
 struct RealBoxes {
@@ -55,21 +53,21 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void greetingShowsTextTitleNoIconAndOk();
     void negativeRateWarningAnsweredCancelKeepsTheRate();
+    void quitBoxHasYesAsItsDefault();
 };
 
 void Form1MessageBoxTest::greetingShowsTextTitleNoIconAndOk()
 {
     RealBoxes real;
     Form1 form(real.platform);
-    SeenBox greeting;
-    answerNextBox(QMessageBox::Ok, &greeting);
+    const auto greeting = answerNextBox(QMessageBox::Ok);
     form.load();
 
-    QVERIFY(greeting.seen);
-    QCOMPARE(greeting.title, QStringLiteral("Kelvarn"));
-    QCOMPARE(greeting.text, QStringLiteral("Welcome to Quandrel Calculator!\nPress INFO for more information"));
-    QCOMPARE(greeting.icon, QMessageBox::NoIcon);
-    QCOMPARE(greeting.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(greeting->seen);
+    QCOMPARE(greeting->title, QStringLiteral("Kelvarn"));
+    QCOMPARE(greeting->text, QStringLiteral("Welcome to Quandrel Calculator!\nPress INFO for more information"));
+    QCOMPARE(greeting->icon, QMessageBox::NoIcon);
+    QCOMPARE(greeting->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QVERIFY(form.findChild<QWidget*>("Text1")->isHidden());
 }
 
@@ -77,8 +75,7 @@ void Form1MessageBoxTest::negativeRateWarningAnsweredCancelKeepsTheRate()
 {
     RealBoxes real;
     Form1 form(real.platform);
-    SeenBox greeting;
-    answerNextBox(QMessageBox::Ok, &greeting);
+    answerNextBox(QMessageBox::Ok);
     form.load();
     QVERIFY(testing_support::showAndExpose(&form));
 
@@ -87,16 +84,31 @@ void Form1MessageBoxTest::negativeRateWarningAnsweredCancelKeepsTheRate()
     QTest::keyClicks(form.Text(1), "90");
     QTest::keyClicks(form.Text(2), "-1000");
     QTest::keyClicks(form.Text(3), "10");
-    SeenBox warning;
-    answerNextBox(QMessageBox::Cancel, &warning);
+    const auto warning = answerNextBox(QMessageBox::Cancel);
     QTest::mouseClick(form.findChild<QPushButton*>("Command1"), Qt::LeftButton);
 
-    QVERIFY(warning.seen);
-    QCOMPARE(warning.title, QStringLiteral("Warning"));
-    QCOMPARE(warning.text, QStringLiteral("Rate<0. Are you sure? Check again."));
-    QCOMPARE(warning.icon, QMessageBox::Warning);
-    QCOMPARE(warning.buttons, QMessageBox::StandardButtons(QMessageBox::Ok | QMessageBox::Cancel));
+    QVERIFY(warning->seen);
+    QCOMPARE(warning->title, QStringLiteral("Warning"));
+    QCOMPARE(warning->text, QStringLiteral("Rate<0. Are you sure? Check again."));
+    QCOMPARE(warning->icon, QMessageBox::Warning);
+    QCOMPARE(warning->buttons, QMessageBox::StandardButtons(QMessageBox::Ok | QMessageBox::Cancel));
     QCOMPARE(form.Text(4)->text(), QStringLiteral("-1.87%"));
+}
+
+void Form1MessageBoxTest::quitBoxHasYesAsItsDefault()
+{
+    RealBoxes real;
+    Form1 form(real.platform);
+    answerNextBox(QMessageBox::Ok);
+    form.load();
+
+    const auto question = answerNextBox(QMessageBox::No);
+    form.findChild<QAction*>("Exit")->trigger();
+
+    QVERIFY(question->seen);
+    QCOMPARE(question->title, QStringLiteral("Quit"));
+    QCOMPARE(question->defaultButton, QMessageBox::Yes);
+    QCOMPARE(real.lifetime.endCount, 0);
 }
 
 QTEST_MAIN(Form1MessageBoxTest)

@@ -37,8 +37,13 @@ void Form1RunTest::writesTheAnswer_data()
     QTest::newRow("tab 0, zero periods pass") << 0 << QStringList{"100", "0.1", "0"} << "0.00";
     QTest::newRow("tab 1, payment 100 at 10% for 10, grouped") << 1 << QStringList{"100", "0.1", "10"} << "-1,593.74";
     QTest::newRow("tab 2, payment -100 on 614.46 for 10") << 2 << QStringList{"-100", "614.46", "10"} << "10.00%";
+    QTest::newRow("tab 2, payments that just repay the loan: rate 0, no warning")
+        << 2 << QStringList{"-100", "1000", "10"} << "0.00%";
     QTest::newRow("tab 3, 9.61 periods round to 10") << 3 << QStringList{"-100", "600", "0.1"} << "10";
     QTest::newRow("tab 3, 9.6 periods at no interest round to 10") << 3 << QStringList{"-100", "960", "0"} << "10";
+    QTest::newRow("tab 3, 9.2 periods at no interest round to 9") << 3 << QStringList{"-100", "920", "0"} << "9";
+    QTest::newRow("tab 3, 10.5 periods at no interest round to even 10")
+        << 3 << QStringList{"-100", "1050", "0"} << "10";
     QTest::newRow("tab 4, 1000 over 10 periods at 10%") << 4 << QStringList{"1000", "10", "0.1"} << "-162.75";
     QTest::newRow("tab 4, \"1,000\" read as 1000, not 1") << 4 << QStringList{"1,000", "10", "0.1"} << "-162.75";
     QTest::newRow("tab 5, 1000 at 10% for 2 discounted") << 5 << QStringList{"1000", "0.1", "2"} << "826.45";
@@ -172,7 +177,10 @@ void Form1RunTest::negativeRateIsShownThenQuestioned()
 
     Form1Driver d;
     d.fakes.messages.answers.enqueue(app::Answer(answer));
+    QString rateWhileAsked;
+    d.fakes.messages.whileShown = [&](const app::Message&) { rateWhileAsked = d.field(4)->text(); };
     d.run(2, {"90", "-1000", "10"});
+    QCOMPARE(rateWhileAsked, QStringLiteral("-1.87%"));
 
     QCOMPARE(d.fakes.messages.shown.size(), 1);
     const app::Message& message = d.fakes.messages.shown.first();

@@ -9,6 +9,8 @@
 #include <QList>
 #include <QQueue>
 
+#include <functional>
+
 namespace testing_support {
 
 class FakeMessageBox final : public app::MessageBox {
@@ -16,10 +18,14 @@ public:
     // Answers given in order; when none is queued the box answers Ok (or Yes).
     QQueue<app::Answer> answers;
     QList<app::Message> shown;
+    // Runs while each message is up, to look at the window behind it.
+    std::function<void(const app::Message&)> whileShown;
 
     app::Answer show(QWidget*, const app::Message& message) override
     {
         shown.append(message);
+        if (whileShown)
+            whileShown(message);
         if (!answers.isEmpty())
             return answers.dequeue();
         return message.buttons == app::Buttons::YesNo ? app::Answer::Yes : app::Answer::Ok;

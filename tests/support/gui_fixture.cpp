@@ -1,7 +1,9 @@
 #include "gui_fixture.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <QWidget>
 
@@ -29,6 +31,36 @@ bool showAndExpose(QWidget* window)
 {
     window->show();
     return QTest::qWaitForWindowExposed(window);
+}
+
+namespace {
+
+void answerWhenOpen(const std::function<void(QMessageBox*)>& answer, QDeadlineTimer deadline)
+{
+    QTimer::singleShot(10, [=] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            answer(box);
+        else if (!deadline.hasExpired())
+            answerWhenOpen(answer, deadline);
+    });
+}
+
+}  // namespace
+
+void answerNextBox(std::function<void(QMessageBox*)> answer)
+{
+    answerWhenOpen(answer, QDeadlineTimer(2000));
+}
+
+void press(QMessageBox* box, QMessageBox::StandardButton button)
+{
+    if (QAbstractButton* wanted = box->button(button)) {
+        wanted->click();
+        return;
+    }
+    box->reject();
+    QTest::qFail(qPrintable(QStringLiteral("the box \"%1\" has no button %2").arg(box->text()).arg(button)),
+                 __FILE__, __LINE__);
 }
 
 }  // namespace testing_support

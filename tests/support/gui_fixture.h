@@ -1,11 +1,15 @@
 // Keeps GUI tests from ever blocking: a watchdog closes any real modal dialog
 // that appears (handlers must go through the fake message box) and remembers it,
-// so the test can fail instead of hanging.
+// so the test can fail instead of hanging. Tests of the real message box answer
+// it through answerNextBox and press, which fail rather than crash or wait.
 #pragma once
 
+#include <QMessageBox>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
+
+#include <functional>
 
 class QWidget;
 
@@ -27,5 +31,13 @@ private:
 
 // Shows a window and waits until it is exposed, so input can be driven into it.
 bool showAndExpose(QWidget* window);
+
+// Hands the next real message box to answer, which must close it. Gives up
+// when no box has opened within about two seconds: answer then never runs.
+void answerNextBox(std::function<void(QMessageBox*)> answer);
+
+// Presses one of the box's buttons; a box without it fails the test and is
+// closed unanswered, so the test goes on.
+void press(QMessageBox* box, QMessageBox::StandardButton button);
 
 }  // namespace testing_support
