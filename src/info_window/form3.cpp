@@ -23,23 +23,25 @@ constexpr int clientHeight = 2640;  // twips
 
 }  // namespace
 
+// The blank lines hold four spaces; they are no text to translate.
 QString Form3::informationText()
 {
+    const QString blank = QStringLiteral("    ");
     return QStringList{
-        QStringLiteral("--Mirelon presents: Quandrel Equation Calculator!--"),
-        QStringLiteral("    "),
-        QStringLiteral("This program is a basic financial calculator."),
-        QStringLiteral("    "),
-        QStringLiteral("You can find PV, FV, Rate, Periodic Payment, Number of periods etc. Select a tab and fill in the fields."),
-        QStringLiteral("    "),
-        QStringLiteral("Sensitivity Analysis toolkit:"),
-        QStringLiteral("Using this option you can see how payment is affected when rate or periods change."),
-        QStringLiteral("    "),
-        QStringLiteral("----IMPORTANT NOTE---- ."),
-        QStringLiteral("For RATE use a decimal point NOT percentage% (e.g rate= 0.11 which is 11%)"),
-        QStringLiteral("For Payment,Presenet Value,Future Value type minus(-) if is needed (e.g. payment= -200$)"),
-        QStringLiteral("    "),
-        QStringLiteral("See Readme.nfo for more details."),
+        tr("--Mirelon presents: Quandrel Equation Calculator!--"),
+        blank,
+        tr("This program is a basic financial calculator."),
+        blank,
+        tr("You can find PV, FV, Rate, Periodic Payment, Number of periods etc. Select a tab and fill in the fields."),
+        blank,
+        tr("Sensitivity Analysis toolkit:"),
+        tr("Using this option you can see how payment is affected when rate or periods change."),
+        blank,
+        tr("----IMPORTANT NOTE---- ."),
+        tr("For RATE use a decimal point NOT percentage% (e.g rate= 0.11 which is 11%)"),
+        tr("For Payment,Presenet Value,Future Value type minus(-) if is needed (e.g. payment= -200$)"),
+        blank,
+        tr("See Readme.nfo for more details."),
     }.join(QStringLiteral("\r\n"));
 }
 
@@ -47,11 +49,11 @@ Form3::Form3(app::Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_platform(platform),
       Text1(new QPlainTextEdit(this)),
-      Label1(new ClickLabel(QStringLiteral("My Blog (Click)"), this)),
+      Label1(new ClickLabel(tr("My Blog (Click)"), this)),
       Image1(new QLabel(this)),
       Image2(new QLabel(this))
 {
-    setWindowTitle(QStringLiteral("Information"));
+    setWindowTitle(tr("Information"));
     setFixedSize(app::pixels(clientWidth), app::pixels(clientHeight));
     setAttribute(Qt::WA_DeleteOnClose);
     // A tool window would not keep the program running by default; this one

@@ -50,7 +50,7 @@ FormButton* newButton(QWidget* parent, const char* name, const QString& caption)
 
 Form1::Form1(app::Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform)
 {
-    setWindowTitle(QStringLiteral("Quandrel Calculator"));
+    setWindowTitle(tr("Quandrel Calculator"));
     setWindowIcon(info_window::applicationIcon());
     createControls();
     createMenus();
@@ -81,9 +81,10 @@ void Form1::createControls()
 
     SSTab1 = new TabStrip(app::pixels(tabHeight), m_clientArea);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    for (const char* caption : {"Present Value (PVOA)", "Future Value (FVOA)", "Rate", "Periods (Nper)",
-                                "Payment (pmt)", "Present Value (PV)", "Future Value (FV)", "Interest (Ipmt)"})
-        SSTab1->addTab(QLatin1String(caption));
+    for (const QString& caption : {tr("Present Value (PVOA)"), tr("Future Value (FVOA)"), tr("Rate"),
+                                   tr("Periods (Nper)"), tr("Payment (pmt)"), tr("Present Value (PV)"),
+                                   tr("Future Value (FV)"), tr("Interest (Ipmt)")})
+        SSTab1->addTab(caption);
 
     Label1 = newLabel(m_clientArea, "Label1");
     Label2 = newLabel(m_clientArea, "Label2");
@@ -100,33 +101,34 @@ void Form1::createControls()
     Label3->setBuddy(Text(3));
     Label4->setBuddy(Text(4));
     Label5->setBuddy(Text1);
-    setCaption(Label1, QStringLiteral("Payment"));
-    setCaption(Label2, QStringLiteral("Rate"));
-    setCaption(Label3, QStringLiteral("Periods"));
-    setCaption(Label4, QStringLiteral("Present Value"));
-    setCaption(Label5, QStringLiteral("Interest"));
+    setCaption(Label1, tr("Payment"));
+    setCaption(Label2, tr("Rate"));
+    setCaption(Label3, tr("Periods"));
+    setCaption(Label4, tr("Present Value"));
+    setCaption(Label5, tr("Interest"));
     Text(4)->setReadOnly(true);
     // Text1 only ever shows the interest, so it never takes typing.
     Text1->setReadOnly(true);
 
-    Command4 = newButton(m_clientArea, "Command4", QStringLiteral("INFO"));
-    Command1 = newButton(m_clientArea, "Command1", QStringLiteral("Run"));
-    Command3 = newButton(m_clientArea, "Command3", QStringLiteral("Clear Fields"));
-    Command2 = newButton(m_clientArea, "Command2", QStringLiteral("Exit"));
-    Command5 = newButton(m_clientArea, "Command5", QStringLiteral("Sensitivity Analysis"));
+    //: Drawn upright, one letter to a line.
+    Command4 = newButton(m_clientArea, "Command4", tr("INFO"));
+    Command1 = newButton(m_clientArea, "Command1", tr("Run"));
+    Command3 = newButton(m_clientArea, "Command3", tr("Clear Fields"));
+    Command2 = newButton(m_clientArea, "Command2", tr("Exit"));
+    Command5 = newButton(m_clientArea, "Command5", tr("Sensitivity Analysis"));
     Command4->setStackedCaption(true);
 }
 
 void Form1::createMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("File"));
-    Exit = file->addAction(QStringLiteral("&Exit"));
+    Exit = file->addAction(tr("&Exit"));
     Exit->setObjectName(QStringLiteral("Exit"));
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Help"));
-    About = help->addAction(QStringLiteral("&About"));
+    About = help->addAction(tr("&About"));
     About->setObjectName(QStringLiteral("About"));
 }
 
@@ -206,7 +208,7 @@ void Form1::load()
 void Form1::Form_Load()
 {
     app::Message greeting;
-    greeting.text = QStringLiteral("Welcome to Quandrel Calculator!\r\nPress INFO for more information");
+    greeting.text = tr("Welcome to Quandrel Calculator!\r\nPress INFO for more information");
     // The window is not on screen yet: the greeting stands on its own.
     m_platform.messages.show(nullptr, greeting);
     Label5->hide();

@@ -35,8 +35,8 @@ void Form1::Command2_Click()
 void Form1::Exit_Click()
 {
     app::Message question;
-    question.text = QStringLiteral("Are you sure you want to quit?");
-    question.title = QStringLiteral("Quit");
+    question.text = tr("Are you sure you want to quit?");
+    question.title = tr("Quit");
     question.icon = app::Icon::Question;
     question.buttons = app::Buttons::YesNo;
     if (m_platform.messages.show(this, question) == app::Answer::Yes)
@@ -46,11 +46,11 @@ void Form1::Exit_Click()
 void Form1::About_Click()
 {
     app::Message about;
-    about.text = QStringLiteral("Program designed by mirelon in Qt 6!\r\n"
-                                "-C++17 programming and reversing skills-\r\n"
-                                "Thanks for using it! Enjoy!\r\n"
-                                "Contact: mirelon@example.com");
-    about.title = QStringLiteral("About");
+    about.text = tr("Program designed by mirelon in Qt 6!\r\n"
+                    "-C++17 programming and reversing skills-\r\n"
+                    "Thanks for using it! Enjoy!\r\n"
+                    "Contact: mirelon@example.com");
+    about.title = tr("About");
     about.icon = app::Icon::Information;
     m_platform.messages.show(this, about);
 }

@@ -25,13 +25,13 @@ void Form1::Command1_Click()
     // Every empty field is reported before any non-numeric one.
     for (int i = 1; i <= 3; ++i) {
         if (Text(i)->text().isEmpty()) {
-            warn(QStringLiteral("Fill in the fields!"));
+            warn(tr("Fill in the fields!"));
             return;
         }
     }
     for (int i = 1; i <= 3; ++i) {
         if (!app::isNumeric(Text(i)->text())) {
-            warn(QStringLiteral("No numeric values! Check again"));
+            warn(tr("No numeric values! Check again"));
             return;
         }
     }
@@ -62,8 +62,8 @@ void Form1::Command1_Click()
         Text(4)->setText(app::format(m_result, "percent"));
         if (m_result < 0) {
             app::Message warning;
-            warning.text = QStringLiteral("Rate<0. Are you sure? Check again.");
-            warning.title = QStringLiteral("Warning");
+            warning.text = tr("Rate<0. Are you sure? Check again.");
+            warning.title = tr("Warning");
             warning.icon = app::Icon::Warning;
             warning.buttons = app::Buttons::OkCancel;
             m_platform.messages.show(this, warning);
@@ -112,8 +112,8 @@ void Form1::Command1_Click()
         m_pv = number(Text(4));
         if (m_per > n) {
             app::Message error;
-            error.text = QStringLiteral("Time of interest payment >number of period! Check again");
-            error.title = QStringLiteral("ERROR");
+            error.text = tr("Time of interest payment >number of period! Check again");
+            error.title = tr("ERROR");
             error.icon = app::Icon::Warning;
             m_platform.messages.show(this, error);
             return;
@@ -130,20 +130,20 @@ void Form1::Command1_Click()
 void Form1::check_n()
 {
     if (n < 0)
-        reportNegativePeriods(QStringLiteral("Periods(N)<0!! Check again!"));
+        reportNegativePeriods(tr("Periods(N)<0!! Check again!"));
 }
 
 void Form1::check_n1()
 {
     if (n < 0)
-        reportNegativePeriods(QStringLiteral("Periods(N)<0!! Check again!\r\nYou may need to use minus(-) in payment"));
+        reportNegativePeriods(tr("Periods(N)<0!! Check again!\r\nYou may need to use minus(-) in payment"));
 }
 
 void Form1::reportNegativePeriods(const QString& text)
 {
     app::Message error;
     error.text = text;
-    error.title = QStringLiteral("ERROR");
+    error.title = tr("ERROR");
     error.icon = app::Icon::Error;
     m_platform.messages.show(this, error);
 }
@@ -152,7 +152,7 @@ void Form1::warn(const QString& text)
 {
     app::Message warning;
     warning.text = text;
-    warning.title = QStringLiteral("Warning!");
+    warning.title = tr("Warning!");
     warning.icon = app::Icon::Warning;
     m_platform.messages.show(this, warning);
 }

@@ -13,6 +13,16 @@
 
 namespace {
 
+// The captions of the common modes, translated where they are shown.
+constexpr const char* payment = QT_TRANSLATE_NOOP("Form1", "Payment");
+constexpr const char* rate = QT_TRANSLATE_NOOP("Form1", "Rate");
+constexpr const char* periods = QT_TRANSLATE_NOOP("Form1", "Periods");
+constexpr const char* presentValue = QT_TRANSLATE_NOOP("Form1", "Present Value");
+constexpr const char* futureValue = QT_TRANSLATE_NOOP("Form1", "Future Value");
+constexpr const char* investment = QT_TRANSLATE_NOOP("Form1", "Investment");
+constexpr const char* simplePresentValue = QT_TRANSLATE_NOOP("Form1", "Simple Present Value");
+constexpr const char* simpleFutureValue = QT_TRANSLATE_NOOP("Form1", "Simple Future Value");
+
 // Captions of Label1..Label4 on the tabs whose result is Text(4).
 struct CommonMode {
     const char* label1;
@@ -22,14 +32,14 @@ struct CommonMode {
 };
 
 constexpr std::array<CommonMode, 7> commonModes = {{
-    // tab  Label1           Label2           Label3     Label4 (result)
-    /* 0 */ {"Payment",       "Rate",          "Periods", "Present Value"},
-    /* 1 */ {"Payment",       "Rate",          "Periods", "Future Value"},
-    /* 2 */ {"Payment",       "Present Value", "Periods", "Rate"},
-    /* 3 */ {"Payment",       "Present Value", "Rate",    "Periods"},
-    /* 4 */ {"Present Value", "Periods",       "Rate",    "Payment"},
-    /* 5 */ {"Investment",    "Rate",          "Periods", "Simple Present Value"},
-    /* 6 */ {"Investment",    "Rate",          "Periods", "Simple Future Value"},
+    // tab  Label1         Label2        Label3   Label4 (result)
+    /* 0 */ {payment,      rate,         periods, presentValue},
+    /* 1 */ {payment,      rate,         periods, futureValue},
+    /* 2 */ {payment,      presentValue, periods, rate},
+    /* 3 */ {payment,      presentValue, rate,    periods},
+    /* 4 */ {presentValue, periods,      rate,    payment},
+    /* 5 */ {investment,   rate,         periods, simplePresentValue},
+    /* 6 */ {investment,   rate,         periods, simpleFutureValue},
 }};
 
 constexpr int interestTab = 7;
@@ -53,10 +63,10 @@ void Form1::applyCommonMode(int tab)
     app::setTextColor(Label4, form1::resultColor());
     Label4->setFont(app::formFont(9.75, true));
     Text(4)->setReadOnly(true);
-    setCaption(Label1, QLatin1String(mode.label1));
-    setCaption(Label2, QLatin1String(mode.label2));
-    setCaption(Label3, QLatin1String(mode.label3));
-    setCaption(Label4, QLatin1String(mode.label4));
+    setCaption(Label1, tr(mode.label1));
+    setCaption(Label2, tr(mode.label2));
+    setCaption(Label3, tr(mode.label3));
+    setCaption(Label4, tr(mode.label4));
 }
 
 // The one mode with four inputs: the result moves to the Interest field.
@@ -68,11 +78,11 @@ void Form1::applyInterestMode()
     Text1->show();
     Text1->setReadOnly(true);
     Text(4)->setReadOnly(false);
-    setCaption(Label5, QStringLiteral("Interest"));
-    setCaption(Label1, QStringLiteral("Period of interest payment"));
-    setCaption(Label2, QStringLiteral("Rate"));
-    setCaption(Label3, QStringLiteral("Periods"));
-    setCaption(Label4, QStringLiteral("Present Value"));
+    setCaption(Label5, tr("Interest"));
+    setCaption(Label1, tr("Period of interest payment"));
+    setCaption(Label2, tr(rate));
+    setCaption(Label3, tr(periods));
+    setCaption(Label4, tr(presentValue));
 }
 
 // A field is announced by the caption beside it, so both change together.

@@ -21,7 +21,7 @@ const QColor black = app::bgr(0x00000000);
 
 struct LabelDesign {
     const char* name;
-    const char* caption;
+    const char* caption;  // none: a letter of a word written downwards
     double points;
     bool bold;
     Qt::Alignment alignment;
@@ -30,28 +30,29 @@ struct LabelDesign {
 constexpr Qt::Alignment alignLeft = Qt::AlignLeft | Qt::AlignTop;
 constexpr Qt::Alignment alignCentred = Qt::AlignHCenter | Qt::AlignTop;
 
-// name        caption             points  bold   alignment
+// Captions are translated where the labels are made.
+// name        caption                                        points  bold   alignment
 const LabelDesign labelDesigns[] = {
-    {"Label1",  "Loan (PV)",        9.75, true,  alignLeft},
-    {"Label2",  "Lower Bound",      9.75, true,  alignLeft},
-    {"Label8",  "R",                8.25, true,  alignLeft},
-    {"Label9",  "A",                8.25, true,  alignLeft},
-    {"Label10", "T",                8.25, true,  alignLeft},
-    {"Label11", "E",                8.25, true,  alignLeft},
-    {"Label14", "P",                8.25, true,  alignLeft},
-    {"Label15", "E",                8.25, true,  alignLeft},
-    {"Label16", "R",                8.25, true,  alignLeft},
-    {"Label17", "I",                8.25, true,  alignLeft},
-    {"Label18", "O",                8.25, true,  alignLeft},
-    {"Label19", "D",                8.25, true,  alignLeft},
-    {"Label20", "S",                8.25, true,  alignLeft},
-    {"Label3",  "Upper Bound",      9.75, true,  alignLeft},
-    {"Label12", "Periods",          9.75, false, alignLeft},
-    {"Label13", "Rate",             9.75, false, alignLeft},
-    {"Label4",  "PAYMENT     //",   9.75, false, alignCentred},
-    {"Label5",  "RATE",             9.75, false, alignCentred},
-    {"Label7",  "PAYMENT     //",   9.75, false, alignLeft},
-    {"Label6",  "PERIODS",          9.75, false, alignCentred},
+    {"Label1",  QT_TRANSLATE_NOOP("Form2", "Loan (PV)"),       9.75, true,  alignLeft},
+    {"Label2",  QT_TRANSLATE_NOOP("Form2", "Lower Bound"),     9.75, true,  alignLeft},
+    {"Label8",  nullptr,                                       8.25, true,  alignLeft},
+    {"Label9",  nullptr,                                       8.25, true,  alignLeft},
+    {"Label10", nullptr,                                       8.25, true,  alignLeft},
+    {"Label11", nullptr,                                       8.25, true,  alignLeft},
+    {"Label14", nullptr,                                       8.25, true,  alignLeft},
+    {"Label15", nullptr,                                       8.25, true,  alignLeft},
+    {"Label16", nullptr,                                       8.25, true,  alignLeft},
+    {"Label17", nullptr,                                       8.25, true,  alignLeft},
+    {"Label18", nullptr,                                       8.25, true,  alignLeft},
+    {"Label19", nullptr,                                       8.25, true,  alignLeft},
+    {"Label20", nullptr,                                       8.25, true,  alignLeft},
+    {"Label3",  QT_TRANSLATE_NOOP("Form2", "Upper Bound"),     9.75, true,  alignLeft},
+    {"Label12", QT_TRANSLATE_NOOP("Form2", "Periods"),         9.75, false, alignLeft},
+    {"Label13", QT_TRANSLATE_NOOP("Form2", "Rate"),            9.75, false, alignLeft},
+    {"Label4",  QT_TRANSLATE_NOOP("Form2", "PAYMENT     //"),  9.75, false, alignCentred},
+    {"Label5",  QT_TRANSLATE_NOOP("Form2", "RATE"),            9.75, false, alignCentred},
+    {"Label7",  QT_TRANSLATE_NOOP("Form2", "PAYMENT     //"),  9.75, false, alignLeft},
+    {"Label6",  QT_TRANSLATE_NOOP("Form2", "PERIODS"),         9.75, false, alignCentred},
 };
 
 // The strokes from the bound labels to their fields, in twips on the window.
@@ -63,6 +64,15 @@ const sensitivity::Stroke strokes[] = {
     {"Line3", 2400, 3360, 2640, 3480},
 };
 
+// A word written downwards beside the bound fields: each label shows one of
+// its letters, in order.
+void spellDownwards(QWidget* form, const QString& word, std::initializer_list<const char*> labels)
+{
+    int letter = 0;
+    for (const char* name : labels)
+        form->findChild<QLabel*>(QLatin1String(name))->setText(word.mid(letter++, 1));
+}
+
 QLineEdit* newField(const char* name, const QString& accessibleName, QWidget* parent)
 {
     auto* field = new QLineEdit(parent);
@@ -72,9 +82,9 @@ QLineEdit* newField(const char* name, const QString& accessibleName, QWidget* pa
     return field;
 }
 
-QRadioButton* newOption(const char* name, const char* caption, QWidget* parent)
+QRadioButton* newOption(const char* name, const QString& caption, QWidget* parent)
 {
-    auto* option = new QRadioButton(QLatin1String(caption), parent);
+    auto* option = new QRadioButton(caption, parent);
     option->setObjectName(QLatin1String(name));
     option->setFont(app::formFont(9.75));
     app::setTextColor(option, black);
@@ -83,9 +93,9 @@ QRadioButton* newOption(const char* name, const char* caption, QWidget* parent)
 
 // Buttons of the graphical style, drawn in the window's green. The same
 // caption stands on two buttons, so the description tells them apart.
-FormButton* newButton(const char* name, const char* caption, const QString& description, QWidget* parent)
+FormButton* newButton(const char* name, const QString& caption, const QString& description, QWidget* parent)
 {
-    auto* button = new FormButton(QLatin1String(caption), parent);
+    auto* button = new FormButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setFont(app::formFont(9.75));
     button->setAccessibleDescription(description);
@@ -120,7 +130,7 @@ QListView* newList(const char* name, const QString& accessibleName, sensitivity:
 Form2::Form2(app::Platform& platform, QWidget* parent) : QWidget(parent), m_platform(platform)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Sensitivity Analysis"));
+    setWindowTitle(tr("Sensitivity Analysis"));
     app::setFixedSingleBorder(this, 9810, 6735);
     QPalette back = palette();
     back.setColor(QPalette::Window, lightGreen);
@@ -142,35 +152,40 @@ QLineEdit* Form2::Text(int i) const
 void Form2::buildControls()
 {
     for (const LabelDesign& design : labelDesigns) {
-        auto* label = new QLabel(QLatin1String(design.caption), this);
+        auto* label = new QLabel(design.caption ? tr(design.caption) : QString(), this);
         label->setObjectName(QLatin1String(design.name));
         label->setFont(app::formFont(design.points, design.bold));
         label->setAlignment(design.alignment);
         app::setTextColor(label, black);
     }
+    //: Written downwards, one letter to a label: exactly four letters.
+    spellDownwards(this, tr("RATE", "downwards"), {"Label8", "Label9", "Label10", "Label11"});
+    //: Written downwards, one letter to a label: exactly seven letters.
+    spellDownwards(this, tr("PERIODS", "downwards"),
+                   {"Label14", "Label15", "Label16", "Label17", "Label18", "Label19", "Label20"});
     for (const sensitivity::Stroke& stroke : strokes)
         new sensitivity::LineControl(stroke, black, this);
 
     // Created in the focus order, so that the focus chain starts where it should.
-    Option1 = newOption("Option1", "RATE", this);
-    Option2 = newOption("Option2", "PERIODS", this);
-    m_text[0] = newField("Text(1)", QStringLiteral("Lower Bound"), this);
-    m_text[1] = newField("Text(2)", QStringLiteral("Upper Bound"), this);
-    m_text[3] = newField("Text(4)", QStringLiteral("Lower Bound"), this);
-    m_text[4] = newField("Text(5)", QStringLiteral("Upper Bound"), this);
-    Text5 = newField("Text5", QStringLiteral("Loan (PV)"), this);
-    Text5->setText(QStringLiteral("Fill in!"));
-    Command1 = newButton("Command1", "Run", QStringLiteral("Lists the payment for each rate"), this);
-    Command2 = newButton("Command2", "Clear Fields", QStringLiteral("Empties the loan and all six fields"), this);
-    Command3 = newButton("Command3", "Clear list", QStringLiteral("Empties the list of payments by rate"), this);
+    Option1 = newOption("Option1", tr("RATE"), this);
+    Option2 = newOption("Option2", tr("PERIODS"), this);
+    m_text[0] = newField("Text(1)", tr("Lower Bound"), this);
+    m_text[1] = newField("Text(2)", tr("Upper Bound"), this);
+    m_text[3] = newField("Text(4)", tr("Lower Bound"), this);
+    m_text[4] = newField("Text(5)", tr("Upper Bound"), this);
+    Text5 = newField("Text5", tr("Loan (PV)"), this);
+    Text5->setText(tr("Fill in!"));
+    Command1 = newButton("Command1", tr("Run"), tr("Lists the payment for each rate"), this);
+    Command2 = newButton("Command2", tr("Clear Fields"), tr("Empties the loan and all six fields"), this);
+    Command3 = newButton("Command3", tr("Clear list"), tr("Empties the list of payments by rate"), this);
     m_list1Lines = new sensitivity::PaymentListModel(sensitivity::PaymentListModel::Column::Rate, this);
-    List1 = newList("List1", QStringLiteral("Payments by rate"), m_list1Lines, this);
+    List1 = newList("List1", tr("Payments by rate"), m_list1Lines, this);
     m_list2Lines = new sensitivity::PaymentListModel(sensitivity::PaymentListModel::Column::Periods, this);
-    List2 = newList("List2", QStringLiteral("Payments by periods"), m_list2Lines, this);
-    Command4 = newButton("Command4", "Clear list", QStringLiteral("Empties the list of payments by periods"), this);
-    m_text[2] = newField("Text(3)", QStringLiteral("Periods"), this);
-    m_text[5] = newField("Text(6)", QStringLiteral("Rate"), this);
-    Command6 = newButton("Command6", "Run", QStringLiteral("Lists the payment for each number of periods"), this);
+    List2 = newList("List2", tr("Payments by periods"), m_list2Lines, this);
+    Command4 = newButton("Command4", tr("Clear list"), tr("Empties the list of payments by periods"), this);
+    m_text[2] = newField("Text(3)", tr("Periods"), this);
+    m_text[5] = newField("Text(6)", tr("Rate"), this);
+    Command6 = newButton("Command6", tr("Run"), tr("Lists the payment for each number of periods"), this);
 }
 
 void Form2::placeControls()
@@ -250,8 +265,8 @@ void Form2::load()
 void Form2::Form_Load()
 {
     // The window is not on screen yet: the greeting stands on its own.
-    m_platform.messages.show(nullptr, {QStringLiteral("Fill in 'Loan' in the pop un window!"),
-                                       QStringLiteral("Welcome to Sensitivity Analysis"), app::Icon::Information});
+    m_platform.messages.show(nullptr, {tr("Fill in 'Loan' in the pop un window!"),
+                                       tr("Welcome to Sensitivity Analysis"), app::Icon::Information});
     Option1->setEnabled(false);
     Option2->setEnabled(false);
     Command1->setEnabled(false);

@@ -34,8 +34,8 @@ void Form2::Option1_Click()
     }
     Command6->setEnabled(false);
     Command1->setEnabled(true);
-    Text(1)->setText(QStringLiteral("L. Bound"));
-    Text(2)->setText(QStringLiteral("U. Bound"));
+    Text(1)->setText(tr("L. Bound"));
+    Text(2)->setText(tr("U. Bound"));
     Text(3)->clear();
     for (int i = 4; i <= 6; ++i)
         Text(i)->clear();
@@ -54,8 +54,8 @@ void Form2::Option2_Click()
     }
     Command1->setEnabled(false);
     Command6->setEnabled(true);
-    Text(4)->setText(QStringLiteral("L. Bound"));
-    Text(5)->setText(QStringLiteral("U. Bound"));
+    Text(4)->setText(tr("L. Bound"));
+    Text(5)->setText(tr("U. Bound"));
     Text(6)->clear();
     for (int i = 1; i <= 3; ++i)
         Text(i)->clear();

@@ -51,9 +51,9 @@ private:
     bool m_busy;
 };
 
-app::Message messageOf(const QString& text, const char* title, app::Icon icon)
+app::Message messageOf(const QString& text, const QString& title, app::Icon icon)
 {
-    return {text, QLatin1String(title), icon};
+    return {text, title, icon};
 }
 
 }  // namespace
@@ -62,30 +62,29 @@ void Form2::Command1_Click()
 {
     run({m_list1Lines, 1, 1.0 / 400.0, true, true,
          [](double lower, double upper) { return lower >= upper; },
-         QStringLiteral("Check Again! Lower Bound>= Upper Bound")});
+         tr("Check Again! Lower Bound>= Upper Bound")});
 }
 
 void Form2::Command6_Click()
 {
     run({m_list2Lines, 4, 1.0, false, false,
          [](double lower, double upper) { return lower < 0 || lower >= upper || upper < 0; },
-         QStringLiteral("Check Again! Lower Bound>= Upper Bound or Periods<0")});
+         tr("Check Again! Lower Bound>= Upper Bound or Periods<0")});
 }
 
 void Form2::run(const RunMode& mode)
 {
     if (!app::isNumeric(Text5->text())) {
-        showMessage(messageOf(QStringLiteral("Fill in Loan!"), "Warning", app::Icon::Warning));
+        showMessage(messageOf(tr("Fill in Loan!"), tr("Warning"), app::Icon::Warning));
         return;
     }
     if (mode.lines->rowCount() > 0) {
-        showMessage(messageOf(QStringLiteral("Attention! Clear list and then press 'Run'!"), "Warning",
-                              app::Icon::Error));
+        showMessage(messageOf(tr("Attention! Clear list and then press 'Run'!"), tr("Warning"), app::Icon::Error));
         return;
     }
     for (int i = mode.lowerField; i <= mode.lowerField + 2; ++i) {
         if (Text(i)->text().isEmpty()) {
-            showMessage(messageOf(QStringLiteral("Fill in ALL fields!"), "ERROR", app::Icon::Warning));
+            showMessage(messageOf(tr("Fill in ALL fields!"), tr("ERROR"), app::Icon::Warning));
             return;
         }
     }
@@ -95,7 +94,7 @@ void Form2::run(const RunMode& mode)
     m_fixed = app::readNumber(Text(mode.lowerField + 2)->text());
     m_loan = app::readNumber(Text5->text());
     if (mode.boundsRefused(m_lower, m_upper)) {
-        showMessage(messageOf(mode.boundsMessage, "ERROR", app::Icon::Error));
+        showMessage(messageOf(mode.boundsMessage, tr("ERROR"), app::Icon::Error));
         return;
     }
 
@@ -104,13 +103,13 @@ void Form2::run(const RunMode& mode)
     const sensitivity::RunPlan plan = sensitivity::planRun(m_lower, m_end, m_step);
     if (plan.outcome == sensitivity::RunPlan::Outcome::TooManyLines) {
         const QString limit = QLocale().toString(qulonglong(sensitivity::maxRunLines));
-        showMessage(messageOf(QStringLiteral("Check Again! A 'Run' lists at most %1 lines").arg(limit), "ERROR",
+        showMessage(messageOf(tr("Check Again! A 'Run' lists at most %1 lines").arg(limit), tr("ERROR"),
                               app::Icon::Error));
         return;
     }
     if (plan.outcome == sensitivity::RunPlan::Outcome::CounterStuck) {
-        showMessage(messageOf(QStringLiteral("Check Again! Bounds too large: the step no longer changes them"),
-                              "ERROR", app::Icon::Error));
+        showMessage(messageOf(tr("Check Again! Bounds too large: the step no longer changes them"), tr("ERROR"),
+                              app::Icon::Error));
         return;
     }
 
