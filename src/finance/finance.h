@@ -48,13 +48,17 @@ double FV(double rate, double nper, double pmt);
 // Level payment that pays off pv in nper periods. Error 5 for nper = 0.
 double Pmt(double rate, double nper, double pv);
 // Number of periods for payment pmt to pay off pv. Error 5 where no number
-// of periods solves the relation: a payment no larger than the interest,
+// of periods solves the relation: a payment no larger than the interest
+// (pmt + rate*pv zero within the rounding of its two terms counts as equal),
 // pmt = 0, or rate -1.
 double NPer(double rate, double pmt, double pv);
 // Rate per period for nper payments of pmt to pay off pv, iterated from 0.1.
-// Error 5 where no rate above -1 exists (nper <= 0, pmt = 0, pv = 0, pv and
-// pmt of one sign). A root closer to -1 than a double resolves gives the
-// double just above -1.
+// With c = -pv/pmt, a rate above -1 exists, and is unique, exactly when
+// nper > 0 and c > 0, nper < -1 and c < -1, or -1 < nper < 0 and -1 < c < 0;
+// elsewhere error 5 (nper = 0, pmt = 0 and pv = 0 included). It is 0 where
+// pv + nper*pmt is 0 within the rounding of its two terms, also for nper = -1
+// and c = -1, where every rate solves the relation. A root closer to -1 than
+// a double resolves gives the double just above -1.
 double Rate(double nper, double pmt, double pv);
 // Interest part of payment number per (1 <= per <= nper) of Pmt(rate, nper, pv),
 // signed like the payment. Error 5 for per < 1 or per > nper.

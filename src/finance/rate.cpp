@@ -63,59 +63,86 @@ double logPeriodsOverTarget(double nper, double target, double logTarget)
     return std::log(nper) - logTarget;
 }
 
-}  // namespace
+// The log-growth x = log1p(r) that solves the relation for nper > 0, with
+// payments at the end of each period (a(r) = c) or at their start ((1+r)*a(r)
+// = c, where c = -pv/pmt). At the start the factor falls from +infinity to 1
+// for nper > 1 and rises from 0 to 1 for nper < 1, so a root exists exactly
+// when c > 1 or 0 < c < 1; the brackets below follow from (1+r)*a(r) < 1 + 1/r
+// and, for x < 0, from bounds on (e^(-nx) - 1)/(e^(-x) - 1).
+struct Growth {
+    double x;
+    int iterations;
+};
 
-namespace detail {
-
-RateSolution solveRate(double nper, double pmt, double pv)
+Growth solveGrowth(double nper, double pmt, double pv, bool atStart)
 {
-    requireFinite({nper, pmt, pv});
-    if (!(nper > 0) || pmt == 0 || pv == 0 || (pv > 0) == (pmt > 0))
+    if ((pv > 0) == (pmt > 0))
+        invalidArgument();
+    if (atStart && !(nper > 1 ? std::fabs(pv) > std::fabs(pmt) : nper < 1 && std::fabs(pv) < std::fabs(pmt)))
         invalidArgument();
 
     const double target = -pv / pmt;
     const double logTarget = std::log(std::fabs(pv)) - std::log(std::fabs(pmt));
-    if (target == nper)
-        return {0, 0};
     const double q = logPeriodsOverTarget(nper, target, logTarget);
     // log1p(target) and log1p(1/target), also when target over- or underflowed.
     const double logOnePlusTarget =
         std::isfinite(target) ? std::log1p(target) : logTarget;
-    const double logOnePlusInverse =
-        target >= DBL_MIN && std::isfinite(1 / target) ? std::log1p(1 / target) : -logTarget;
+    const auto logOnePlusInverse = [](double value, double logValue) {
+        return value >= DBL_MIN && std::isfinite(1 / value) ? std::log1p(1 / value) : std::log1p(value) - logValue;
+    };
+    // c - 1 at the start, from the amounts themselves so that no digit is lost.
+    const double excess = (std::fabs(pv) - std::fabs(pmt)) / std::fabs(pmt);
 
     double low = 0;
     double high = 0;
-    if (target < nper)
-        high = logOnePlusInverse;
-    else
-        low = -logOnePlusTarget / nper;
+    if (!atStart) {
+        if (target < nper)
+            high = logOnePlusInverse(target, logTarget);
+        else
+            low = -logOnePlusTarget / nper;
+    } else if (nper > 1) {
+        if (target < nper)
+            high = logOnePlusInverse(excess, std::log(excess));
+        else
+            low = -logOnePlusTarget / (nper - 1);
+    } else {
+        if (target > nper)
+            high = -std::log(-excess) / nper;
+        else
+            low = -(target >= DBL_MIN ? std::log(2 / target) : std::log(2.0) - logTarget) / (1 - nper);
+    }
+    low = std::max(low, -DBL_MAX);
+    high = std::min(high, DBL_MAX);
 
     // phi(x), and the rounding noise of its evaluation: once phi is inside
-    // the noise, no further step can do better.
+    // the noise, no further step can do better. At the start with nper < 1
+    // the factor rises; phi is turned round so that it always falls.
+    const double sign = atStart ? -1 : 1;
+    const double direction = atStart && nper < 1 ? -1 : 1;
     struct Residual {
         double value;
         double noise;
     };
     const auto phi = [&](double x) {
         const double periods = logExpm1Ratio(-nper * x);
-        const double period = logExpm1Ratio(x);
-        return Residual{q + periods - period,
+        const double period = logExpm1Ratio(sign * x);
+        return Residual{direction * (q + periods - period),
                         4 * DBL_EPSILON * (1 + std::fabs(q) + std::fabs(periods) + std::fabs(period))};
     };
     const auto slope = [&](double x) {
-        return -(nper * logExpm1RatioSlope(-nper * x) + logExpm1RatioSlope(x));
+        return -direction * (nper * logExpm1RatioSlope(-nper * x) + sign * logExpm1RatioSlope(sign * x));
     };
 
-    // Newton from the proper side of a convex (n > 1) or concave (n < 1) phi
-    // moves monotonically to the root; a step from the other side lands on
-    // the proper side, and one that overshoots the bracket is held at its end.
-    // Without the default guess we start from the bracket's end on the other
-    // side: its one step lands close to the root (at the tangent at r = 0, or
-    // next to the perpetuity rate 1/c), where starting from the proper end
-    // would creep up on it for several more steps.
+    // Newton from the proper side of a convex (nper > 1, or any nper at the
+    // start once turned round) or concave phi moves monotonically to the root;
+    // a step from the other side lands on the proper side, and one that
+    // overshoots the bracket is held at its end. Without the default guess we
+    // start from the bracket's end on the other side: its one step lands close
+    // to the root (at the tangent at r = 0, or next to the perpetuity rate),
+    // where starting from the proper end would creep up on it for several
+    // more steps.
     const double guess = std::log1p(0.1);
-    double x = guess >= low && guess <= high ? guess : (nper > 1 ? high : low);
+    double x = guess >= low && guess <= high ? guess : (nper > 1 || atStart ? high : low);
     int iterations = 0;
     while (iterations < maxIterations) {
         ++iterations;
@@ -137,10 +164,35 @@ RateSolution solveRate(double nper, double pmt, double pv)
         if (settled)
             break;
     }
+    return {x, iterations};
+}
+
+}  // namespace
+
+namespace detail {
+
+// Negative nper: multiplying the relation by (1+r)^-nper turns it into the
+// relation for -nper periods at the rate r' with 1 + r' = 1/(1 + r), with pv
+// of the other sign and the payments moved to the other end of each period;
+// so x = log1p(r) is minus the x of that problem.
+RateSolution solveRate(double nper, double pmt, double pv)
+{
+    requireFinite({nper, pmt, pv});
+    if (nper == 0 || pmt == 0 || pv == 0)
+        invalidArgument();
+
+    // pv + nper*pmt = 0 makes 0 the root. Within the rounding of its two
+    // terms (divided by pmt: nper and the target, each within an ulp or two)
+    // the digits left by the division are noise, and the answer is 0.
+    const double target = -pv / pmt;
+    if (std::fabs(nper - target) <= 2 * DBL_EPSILON * std::fabs(nper))
+        return {0, 0};
+    const Growth growth = nper > 0 ? solveGrowth(nper, pmt, pv, false) : solveGrowth(-nper, pmt, -pv, true);
+    const double x = nper > 0 ? growth.x : -growth.x;
     // A root closer to -1 than doubles resolve comes back as the double just
     // above -1, so that the answer stays inside the domain of the relation.
     const double rate = std::max(std::expm1(x), std::nextafter(-1.0, 0.0));
-    return {finiteResult(rate), iterations};
+    return {finiteResult(rate), growth.iterations};
 }
 
 }  // namespace detail

