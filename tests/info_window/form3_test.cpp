@@ -2,6 +2,7 @@
 // clicks its link; the shell is a fake that records every open request.
 #include "info_window/form3.h"
 
+#include "app/translations.h"
 #include "fakes.h"
 #include "gui_fixture.h"
 
@@ -72,6 +73,23 @@ Ink inkOf(QWidget* widget)
     return ink;
 }
 
+// Why Label1's caption does not fit with the font this system has, wrapped at
+// its spaces if need be, every line standing inside the box (only the last
+// descent may be cut); empty when it fits.
+QString overflowOf(const QLabel* label1)
+{
+    const QFontMetrics metrics(label1->font());
+    const QRect needed = metrics.boundingRect(QRect(0, 0, label1->width(), 1000),
+                                              Qt::AlignHCenter | Qt::TextWordWrap, label1->text());
+    if (needed.width() <= label1->width() && needed.height() - metrics.descent() <= label1->height())
+        return QString();
+    return QString("\"%1\" needs %2x%3 px in %4")
+        .arg(label1->text())
+        .arg(needed.width())
+        .arg(needed.height())
+        .arg(QFontInfo(label1->font()).family());
+}
+
 }  // namespace
 
 class Form3Test : public QObject {
@@ -92,6 +110,7 @@ private slots:
     void picturesAreStillAndSized();
     void colorsAreWhiteOnBlack();
     void label1ShowsTheLinkAndTheHand();
+    void label1FitsInGerman();
     void eachClickOnLabel1OpensThePageOnce();
     void otherMouseActionsOpenNothing();
     void focusStartsInText1();
@@ -282,20 +301,22 @@ void Form3Test::label1ShowsTheLinkAndTheHand()
     QCOMPARE(label1->font().pointSizeF(), 8.25);
     QCOMPARE(label1->focusPolicy(), Qt::NoFocus);
 
-    // The caption fits with the font this system has: wrapped at its spaces if
-    // need be, every line standing inside the box (only the last descent may be cut).
-    const QFontMetrics metrics(label1->font());
-    const QRect needed = metrics.boundingRect(QRect(0, 0, label1->width(), 1000),
-                                              Qt::AlignHCenter | Qt::TextWordWrap, label1->text());
-    const QString why = QString("needs %1x%2 px in %3").arg(needed.width()).arg(needed.height()).arg(QFontInfo(label1->font()).family());
-    QVERIFY2(needed.width() <= label1->width(), qPrintable(why));
-    QVERIFY2(needed.height() - metrics.descent() <= label1->height(), qPrintable(why));
+    QVERIFY2(overflowOf(label1).isEmpty(), qPrintable(overflowOf(label1)));
     QVERIFY(label1->wordWrap());
 
     const QCursor cursor = label1->cursor();
     QCOMPARE(cursor.shape(), Qt::BitmapCursor);
     QCOMPARE(cursor.pixmap().size(), QSize(32, 32));
     QCOMPARE(cursor.hotSpot(), QPoint(12, 1));
+}
+
+void Form3Test::label1FitsInGerman()
+{
+    QVERIFY(app::installTranslators(QLocale(QLocale::German, QLocale::Germany)));
+    Form3 german(m_fakes->platform);
+    app::installTranslators(QLocale(QLocale::English, QLocale::UnitedStates));
+    const auto* label1 = german.findChild<QLabel*>(QLatin1String("Label1"));
+    QVERIFY2(overflowOf(label1).isEmpty(), qPrintable(overflowOf(label1)));
 }
 
 void Form3Test::eachClickOnLabel1OpensThePageOnce()

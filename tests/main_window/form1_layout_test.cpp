@@ -3,6 +3,7 @@
 // every caption fitting its box with the fonts this system actually has.
 #include "form1_driver.h"
 #include "app/form_button.h"
+#include "app/translations.h"
 #include "main_window/tab_strip.h"
 
 #include <QAccessible>
@@ -11,6 +12,8 @@
 #include <QFontInfo>
 #include <QMenu>
 #include <QMenuBar>
+
+#include <optional>
 
 namespace {
 
@@ -35,6 +38,12 @@ bool fits(const QFont& font, const QRect& box, int flags, const QString& text, Q
                .arg(font.pointSizeF());
     return needed.width() <= box.width() && needed.height() <= box.height();
 }
+
+// The windows made while it lives speak German.
+struct InGerman {
+    bool installed = app::installTranslators(QLocale(QLocale::German, QLocale::Germany));
+    ~InGerman() { app::installTranslators(QLocale(QLocale::English, QLocale::UnitedStates)); }
+};
 
 QColor pixelAt(QWidget* widget, QPoint point)
 {
@@ -161,9 +170,12 @@ void Form1LayoutTest::captionFitsItsBox_data()
 {
     QTest::addColumn<int>("tab");
     QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("german");
 
     const auto row = [](const char* control, int tab, const char* caption) {
-        QTest::addRow("%s on tab %d, \"%s\"", control, tab, caption) << tab << QString::fromLatin1(control);
+        QTest::addRow("%s on tab %d, \"%s\"", control, tab, caption) << tab << QString::fromLatin1(control) << false;
+        QTest::addRow("%s on tab %d, \"%s\" in German", control, tab, caption)
+            << tab << QString::fromLatin1(control) << true;
     };
     row("Label1", 0, "Payment");
     row("Label1", 4, "Present Value");
@@ -198,7 +210,13 @@ void Form1LayoutTest::captionFitsItsBox()
 {
     QFETCH(int, tab);
     QFETCH(QString, control);
+    QFETCH(bool, german);
 
+    std::optional<InGerman> inGerman;
+    if (german) {
+        inGerman.emplace();
+        QVERIFY(inGerman->installed);
+    }
     Form1Driver d;
     d.clickTab(tab);
     QWidget* widget = d.control(qPrintable(control));

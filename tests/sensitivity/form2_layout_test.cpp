@@ -3,6 +3,8 @@
 // captions that fit their boxes with the fonts actually present.
 #include "form2_driver.h"
 
+#include "app/translations.h"
+
 #include <QAbstractButton>
 #include <QFontMetrics>
 #include <QLabel>
@@ -17,6 +19,26 @@ using testing_support::Form2Driver;
 namespace {
 
 int px(int twips) { return qRound(twips / 15.0); }
+
+// The windows made while it lives speak German.
+struct InGerman {
+    bool installed = app::installTranslators(QLocale(QLocale::German, QLocale::Germany));
+    ~InGerman() { app::installTranslators(QLocale(QLocale::English, QLocale::UnitedStates)); }
+};
+
+// The width a control has for its one line of caption.
+int captionRoom(QWidget* control)
+{
+    if (control->inherits("QRadioButton"))
+        return control->width() - control->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
+               - control->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        return control->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+    }
+    return control->width();
+}
 
 }  // namespace
 
@@ -108,30 +130,75 @@ private slots:
         QVERIFY(control->isVisible());
 
         const QFontMetrics metrics(control->font());
-        int room = control->width();
         QString shown;
         if (auto* label = qobject_cast<QLabel*>(control)) {
             shown = label->text();
             QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::black));
         } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
             shown = button->text();
-            if (button->inherits("QRadioButton")) {
+            if (button->inherits("QRadioButton"))
                 QCOMPARE(button->palette().color(QPalette::ButtonText), QColor(Qt::black));
-                room -= control->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
-                        + control->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
-            } else {
-                QStyleOptionButton option;
-                option.initFrom(button);
-                room = control->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+            else
                 QCOMPARE(button->palette().color(QPalette::Button), QColor(192, 255, 192));
-            }
         } else if (auto* field = qobject_cast<QLineEdit*>(control)) {
             shown = field->text();
         }
         QCOMPARE(shown, caption);
         const int needed = metrics.horizontalAdvance(caption);
+        const int room = captionRoom(control);
         QVERIFY2(needed <= room, qPrintable(QStringLiteral("%1 px for %2 px of room").arg(needed).arg(room)));
         QVERIFY(metrics.height() <= control->height());
+    }
+
+    void everyCaptionFitsInGerman()
+    {
+        const InGerman german;
+        QVERIFY(german.installed);
+        Form2Driver window;
+
+        QStringList tooWide;
+        for (QWidget* control : window.form->findChildren<QWidget*>()) {
+            QString caption;
+            if (auto* label = qobject_cast<QLabel*>(control))
+                caption = label->text();
+            else if (auto* button = qobject_cast<QAbstractButton*>(control))
+                caption = button->text();
+            else if (auto* field = qobject_cast<QLineEdit*>(control))
+                caption = field->text();
+            else
+                continue;
+            const QFontMetrics metrics(control->font());
+            if (metrics.horizontalAdvance(caption) > captionRoom(control) || metrics.height() > control->height())
+                tooWide << control->objectName() + QStringLiteral(": ") + caption;
+        }
+        QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(QStringLiteral(", "))));
+    }
+
+    void germanWordsWrittenDownwardsHaveOneLetterToALabel_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<QString>("word");
+        QTest::newRow("rate") << 8 << 11 << "RATE";
+        QTest::newRow("periods") << 14 << 20 << "PERIODS";
+    }
+
+    void germanWordsWrittenDownwardsHaveOneLetterToALabel()
+    {
+        QFETCH(int, first);
+        QFETCH(int, last);
+        QFETCH(QString, word);
+
+        const InGerman german;
+        QVERIFY(german.installed);
+        Form2Driver window;
+        QString letters;
+        for (int i = first; i <= last; ++i) {
+            const QString letter = window.control<QLabel>(qPrintable(QStringLiteral("Label%1").arg(i)))->text();
+            QCOMPARE(letter.size(), 1);
+            letters += letter;
+        }
+        QCOMPARE(letters, QCoreApplication::translate("Form2", qPrintable(word), "downwards"));
     }
 
     void strokesJoinLabelsToFields_data()
