@@ -408,4 +408,31 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
         <translation>Unerwarteter Fehler</translation>
     </message>
 </context>
+<context>
+    <name>app::TableExport</name>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Als CSV speichern</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be saved: %2</source>
+        <translation>Die Datei %1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>&amp;Alles kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV...</source>
+        <translation>Als CSV &amp;speichern...</translation>
+    </message>
+</context>
 </TS>

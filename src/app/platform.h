@@ -1,6 +1,7 @@
 // The platform services a window needs, handed to it when it is created.
 #pragma once
 
+#include "app/file_dialog.h"
 #include "app/lifetime.h"
 #include "app/message_box.h"
 #include "app/shell.h"
@@ -11,6 +12,7 @@ struct Platform {
     MessageBox& messages;
     Shell& shell;
     Lifetime& lifetime;
+    FileDialog& files;
 };
 
 }  // namespace app

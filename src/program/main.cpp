@@ -1,4 +1,5 @@
 #include "app/platform.h"
+#include "app/qt_file_dialog.h"
 #include "app/qt_lifetime.h"
 #include "app/qt_message_box.h"
 #include "app/qt_shell.h"
@@ -20,7 +21,8 @@ int main(int argc, char* argv[])
     app::QtMessageBox messages;
     app::QtShell shell;
     app::QtLifetime lifetime;
-    app::Platform platform{messages, shell, lifetime};
+    app::QtFileDialog files;
+    app::Platform platform{messages, shell, lifetime, files};
 
     const auto form1 = program::startUp(platform);
     return QApplication::exec();

@@ -232,7 +232,8 @@ void Form1CommandsTest::exitEndsTheProgramWithTheSensitivityWindowOpen()
     testing_support::FakeMessageBox messages;
     testing_support::FakeShell shell;
     app::QtLifetime lifetime;
-    app::Platform platform{messages, shell, lifetime};
+    testing_support::FakeFileDialog files;
+    app::Platform platform{messages, shell, lifetime, files};
     Form1 form(platform);
     form.load();
     form.show();

@@ -42,7 +42,8 @@ struct RealBoxes {
     app::QtMessageBox messages;
     testing_support::FakeShell shell;
     testing_support::FakeLifetime lifetime;
-    app::Platform platform{messages, shell, lifetime};
+    testing_support::FakeFileDialog files;
+    app::Platform platform{messages, shell, lifetime, files};
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Test doubles for the platform services: they record every request and never block.
 #pragma once
 
+#include "app/file_dialog.h"
 #include "app/lifetime.h"
 #include "app/message_box.h"
 #include "app/platform.h"
@@ -52,12 +53,25 @@ public:
     void endApplication() override { ++endCount; }
 };
 
-// The three fakes wired as a Platform.
+class FakeFileDialog final : public app::FileDialog {
+public:
+    // The name each dialog answers with; empty answers as Cancel does.
+    QString answer;
+    QList<app::SaveFileRequest> requests;
+    QString saveFileName(QWidget*, const app::SaveFileRequest& request) override
+    {
+        requests.append(request);
+        return answer;
+    }
+};
+
+// The fakes wired as a Platform.
 struct FakePlatform {
     FakeMessageBox messages;
     FakeShell shell;
     FakeLifetime lifetime;
-    app::Platform platform{messages, shell, lifetime};
+    FakeFileDialog files;
+    app::Platform platform{messages, shell, lifetime, files};
 };
 
 }  // namespace testing_support

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/file_dialog.h"
+
+namespace app {
+
+// The real file dialog: a QFileDialog run modally.
+class QtFileDialog final : public FileDialog {
+public:
+    QString saveFileName(QWidget* parent, const SaveFileRequest& request) override;
+};
+
+}  // namespace app

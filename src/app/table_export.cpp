@@ -1,0 +1,158 @@
+#include "app/table_export.h"
+
+#include "app/error_guard.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <vector>
+
+namespace app {
+
+namespace {
+
+// The view's selected rows, each once, in the table's order; read from the
+// selection's ranges, so selecting a long list costs no index per row.
+std::vector<int> selectedRows(const QAbstractItemView& view)
+{
+    std::vector<int> rows;
+    if (!view.selectionModel())
+        return rows;
+    for (const QItemSelectionRange& range : view.selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.push_back(row);
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+void appendTabbedLine(QString& text, const QStringList& cells)
+{
+    text += cells.join(QLatin1Char('\t'));
+    text += QLatin1Char('\n');
+}
+
+// A field is quoted when it holds a separator, a quote or a line break, its
+// quotes doubled.
+void appendCsvLine(QByteArray& bytes, const QStringList& cells)
+{
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (i > 0)
+            bytes += ',';
+        const QByteArray cell = cells[i].toUtf8();
+        if (cell.contains(',') || cell.contains('"') || cell.contains('\r') || cell.contains('\n')) {
+            bytes += '"';
+            bytes += QByteArray(cell).replace("\"", "\"\"");
+            bytes += '"';
+        } else {
+            bytes += cell;
+        }
+    }
+    bytes += "\r\n";
+}
+
+void copySelection(const QAbstractItemView& view, const TableRows& rows)
+{
+    const std::vector<int> selected = selectedRows(view);
+    if (selected.empty())
+        return;
+    QString text;
+    for (const int row : selected)
+        appendTabbedLine(text, rows.cells(row, CellText::Shown));
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void copyAll(const TableRows& rows)
+{
+    QString text;
+    appendTabbedLine(text, rows.columnTitles());
+    const int count = rows.tableRowCount();
+    for (int row = 0; row < count; ++row)
+        appendTabbedLine(text, rows.cells(row, CellText::Shown));
+    QGuiApplication::clipboard()->setText(text);
+}
+
+// Writes the whole table or nothing: QSaveFile keeps the rows in a temporary
+// file beside the target and replaces the target only when all are written.
+// Returns the reason when the file could not be saved.
+QString writeCsv(const QString& fileName, const TableRows& rows)
+{
+    constexpr qsizetype chunkBytes = 1 << 16;
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    QByteArray bytes;
+    appendCsvLine(bytes, rows.columnTitles());
+    const int count = rows.tableRowCount();
+    for (int row = 0; row < count; ++row) {
+        appendCsvLine(bytes, rows.cells(row, CellText::File));
+        if (bytes.size() >= chunkBytes) {
+            file.write(bytes);
+            bytes.clear();
+        }
+    }
+    file.write(bytes);
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+void saveCsv(QAbstractItemView* view, const TableRows& rows, Platform& platform)
+{
+    SaveFileRequest request;
+    request.caption = QCoreApplication::translate("app::TableExport", "Save as CSV");
+    request.filter = QCoreApplication::translate("app::TableExport", "CSV files (*.csv)");
+    request.defaultSuffix = QStringLiteral("csv");
+    const QString fileName = platform.files.saveFileName(view->window(), request);
+    if (fileName.isEmpty())
+        return;
+    const QString reason = writeCsv(fileName, rows);
+    if (reason.isEmpty())
+        return;
+    Message message;
+    message.icon = Icon::Error;
+    message.text = QCoreApplication::translate("app::TableExport", "The file %1 could not be saved: %2").arg(QDir::toNativeSeparators(fileName), reason);
+    platform.messages.show(view->window(), message);
+}
+
+QAction* addAction(QAbstractItemView* view, const QString& text, const QString& name)
+{
+    auto* action = new QAction(text, view);
+    action->setObjectName(name);
+    view->addAction(action);
+    return action;
+}
+
+}  // namespace
+
+void addTableExport(QAbstractItemView* view, const TableRows& rows, Platform& platform)
+{
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    QAction* copy = addAction(view, QCoreApplication::translate("app::TableExport", "&Copy"), QStringLiteral("copyAction"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(copy, &QAction::triggered, view, [view, &rows, &platform] {
+        runGuarded(platform.messages, view->window(), [&] { copySelection(*view, rows); });
+    });
+
+    QAction* all = addAction(view, QCoreApplication::translate("app::TableExport", "Copy &All"), QStringLiteral("copyAllAction"));
+    QObject::connect(all, &QAction::triggered, view, [view, &rows, &platform] {
+        runGuarded(platform.messages, view->window(), [&] { copyAll(rows); });
+    });
+
+    QAction* save = addAction(view, QCoreApplication::translate("app::TableExport", "&Save as CSV..."), QStringLiteral("saveCsvAction"));
+    QObject::connect(save, &QAction::triggered, view, [view, &rows, &platform] {
+        runGuarded(platform.messages, view->window(), [&] { saveCsv(view, rows, platform); });
+    });
+}
+
+}  // namespace app
