@@ -1,6 +1,7 @@
 // Rounding, the 16-bit conversion, Power, the checked arithmetic and the
 // error type's numbers and descriptions.
 #include "finance/finance.h"
+#include "row_guard.h"
 
 #include <QtTest>
 
@@ -53,9 +54,11 @@ void ArithmeticTest::results()
 {
     QFETCH(Call, call);
     QFETCH(double, expected);
-    const double value = call();
-    QVERIFY2(value == expected && !std::signbit(value) == !std::signbit(expected),
-             qPrintable(QString::number(value, 'g', 17)));
+    testing_support::guardRow([&] {
+        const double value = call();
+        QVERIFY2(value == expected && !std::signbit(value) == !std::signbit(expected),
+                 qPrintable(QString::number(value, 'g', 17)));
+    });
 }
 
 void ArithmeticTest::errors_data()

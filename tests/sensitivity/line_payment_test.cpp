@@ -3,6 +3,7 @@
 #include "sensitivity/line_payment.h"
 
 #include "finance/finance.h"
+#include "row_guard.h"
 
 #include <QTest>
 
@@ -88,17 +89,19 @@ private slots:
         finance::NumberSymbols symbols;
         symbols.decimalPoint = decimalPoint.toStdString();
         symbols.groupSeparator = decimalPoint == "," ? "." : ",";
-        for (double payment : payments) {
-            const std::string text = finance::Format(payment, "standard", symbols);
-            const double expected = finance::textToNumber(text, symbols);
-            const double actual = sensitivity::linePayment(payment);
-            if (std::memcmp(&expected, &actual, sizeof actual) != 0)
-                QFAIL(qPrintable(QStringLiteral("%1 gives %2, its text %3 reads as %4")
-                                     .arg(payment, 0, 'g', 17)
-                                     .arg(actual, 0, 'g', 17)
-                                     .arg(QString::fromStdString(text))
-                                     .arg(expected, 0, 'g', 17)));
-        }
+        testing_support::guardRow([&] {
+            for (double payment : payments) {
+                const std::string text = finance::Format(payment, "standard", symbols);
+                const double expected = finance::textToNumber(text, symbols);
+                const double actual = sensitivity::linePayment(payment);
+                if (std::memcmp(&expected, &actual, sizeof actual) != 0)
+                    QFAIL(qPrintable(QStringLiteral("%1 gives %2, its text %3 reads as %4")
+                                         .arg(payment, 0, 'g', 17)
+                                         .arg(actual, 0, 'g', 17)
+                                         .arg(QString::fromStdString(text))
+                                         .arg(expected, 0, 'g', 17)));
+            }
+        });
     }
 };
 
