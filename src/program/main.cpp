@@ -3,6 +3,7 @@
 #include "app/qt_lifetime.h"
 #include "app/qt_message_box.h"
 #include "app/qt_shell.h"
+#include "app/translations.h"
 #include "program/command_line.h"
 #include "program/start_up.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     if (!program::readCommandLine())
         return EXIT_FAILURE;
+    app::installTranslators(QLocale::system());
 
     app::QtMessageBox messages;
     app::QtShell shell;
