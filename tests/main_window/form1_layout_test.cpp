@@ -1,6 +1,7 @@
 // The window as designed: every control in its box (twips), fonts, colours,
 // the fixed client area below the menu bar, the menus, the focus order, and
-// every caption fitting its box with the fonts this system actually has.
+// every caption fitting its box, in English and in German, with the fonts this
+// system actually has.
 #include "form1_driver.h"
 #include "app/form_button.h"
 #include "app/translations.h"

@@ -1,6 +1,7 @@
 // The window as designed: every control in its box (twips, 15 to a pixel),
 // its font, caption and colours, the drawn strokes, the focus order, and
-// captions that fit their boxes with the fonts actually present.
+// captions that fit their boxes, in English and in German, with the fonts
+// actually present.
 #include "form2_driver.h"
 
 #include "app/translations.h"
