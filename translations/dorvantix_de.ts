@@ -435,4 +435,78 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
         <translation>Als CSV &amp;speichern...</translation>
     </message>
 </context>
+<context>
+    <name>schedule::ScheduleModel</name>
+    <message>
+        <source>Period</source>
+        <translation>Periode</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Zahlung</translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation>Zinsen</translation>
+    </message>
+    <message>
+        <source>Principal</source>
+        <translation>Tilgung</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Restschuld</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+</context>
+<context>
+    <name>schedule::ScheduleWindow</name>
+    <message>
+        <source>Amortization Schedule</source>
+        <translation>Tilgungsplan</translation>
+    </message>
+    <message>
+        <source>Payments of the loan</source>
+        <translation>Zahlungen des Darlehens</translation>
+    </message>
+    <message>
+        <source>Loan %1 at %2 per period, %3: payment %4, total interest %5</source>
+        <translation>Darlehen %1 zu %2 je Periode, %3: Zahlung %4, Zinsen insgesamt %5</translation>
+    </message>
+    <message>
+        <source>1 period</source>
+        <translation>1 Periode</translation>
+    </message>
+    <message>
+        <source>%1 periods</source>
+        <translation>%1 Perioden</translation>
+    </message>
+    <message>
+        <source>%1: one payment of %2</source>
+        <translation>%1: eine Zahlung von %2</translation>
+    </message>
+    <message>
+        <source>%1: 1 payment of %2 and a last payment of %3</source>
+        <translation>%1: 1 Zahlung von %2 und eine letzte Zahlung von %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 payments of %3 and a last payment of %4</source>
+        <translation>%1: %2 Zahlungen von %3 und eine letzte Zahlung von %4</translation>
+    </message>
+    <message>
+        <source>No schedule: it would have more than %1 payments.</source>
+        <translation>Kein Tilgungsplan: Er hätte mehr als %1 Zahlungen.</translation>
+    </message>
+    <message>
+        <source>No schedule: the payment does not cover the first period&apos;s interest.</source>
+        <translation>Kein Tilgungsplan: Die Zahlung deckt die Zinsen der ersten Periode nicht.</translation>
+    </message>
+    <message>
+        <source>No schedule: its amounts would reach %1.</source>
+        <translation>Kein Tilgungsplan: Seine Beträge würden %1 erreichen.</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,125 @@
+#include "schedule/schedule_model.h"
+
+#include "app/number_text.h"
+
+#include <QFont>
+
+namespace schedule {
+
+namespace {
+
+// A file's numbers: "." as the decimal point, no grouping.
+const finance::NumberSymbols fileSymbols{".", ""};
+
+QString money(std::int64_t cents, const finance::NumberSymbols& symbols)
+{
+    return QString::fromStdString(finance::Format(double(cents) / 100, "standard", symbols));
+}
+
+}  // namespace
+
+ScheduleModel::ScheduleModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void ScheduleModel::setSchedule(finance::Schedule schedule)
+{
+    beginResetModel();
+    m_schedule = std::move(schedule);
+    m_shown = app::numberSymbols();
+    endResetModel();
+}
+
+int ScheduleModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : tableRowCount();
+}
+
+int ScheduleModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant ScheduleModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+        return cellText(index.row(), index.column(), m_shown);
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::FontRole:
+        if (index.row() == int(m_schedule.rows.size())) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+        return columnTitles().at(section);
+    return {};
+}
+
+QStringList ScheduleModel::columnTitles() const
+{
+    return {tr("Period"), tr("Payment"), tr("Interest"), tr("Principal"), tr("Balance")};
+}
+
+int ScheduleModel::tableRowCount() const
+{
+    return m_schedule.rows.empty() ? 0 : int(m_schedule.rows.size()) + 1;
+}
+
+QStringList ScheduleModel::cells(int row, app::CellText text) const
+{
+    const finance::NumberSymbols& symbols = text == app::CellText::Shown ? m_shown : fileSymbols;
+    QStringList result;
+    result.reserve(ColumnCount);
+    for (int column = 0; column < ColumnCount; ++column)
+        result.append(cellText(row, column, symbols));
+    return result;
+}
+
+// The row after the payments is the total, which has no balance.
+QString ScheduleModel::cellText(int row, int column, const finance::NumberSymbols& symbols) const
+{
+    const bool total = row == int(m_schedule.rows.size());
+    if (total) {
+        switch (column) {
+        case Period:
+            return tr("Total");
+        case Payment:
+            return money(m_schedule.totalPayment, symbols);
+        case Interest:
+            return money(m_schedule.totalInterest, symbols);
+        case Principal:
+            return money(m_schedule.totalPrincipal, symbols);
+        default:
+            return {};
+        }
+    }
+    const finance::ScheduleRow& line = m_schedule.rows[std::size_t(row)];
+    switch (column) {
+    case Period:
+        return QString::number(row + 1);
+    case Payment:
+        return money(line.payment, symbols);
+    case Interest:
+        return money(line.interest, symbols);
+    case Principal:
+        return money(line.principal, symbols);
+    default:
+        return money(line.balance, symbols);
+    }
+}
+
+}  // namespace schedule

@@ -1,0 +1,50 @@
+// The amortization schedule window: one line that sums up a loan, and the
+// table of its payments. One instance serves the whole program: opening a
+// schedule again shows the new loan in the same window.
+#pragma once
+
+#include "app/platform.h"
+#include "finance/amortization.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QLabel;
+class QTableView;
+
+namespace schedule {
+
+class ScheduleModel;
+
+class ScheduleWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit ScheduleWindow(app::Platform& platform, QWidget* parent = nullptr);
+
+    // Shows the loan's schedule in place of the one shown.
+    void showSchedule(const finance::Loan& loan, finance::Schedule schedule);
+
+    // "14.2067 periods": up to four decimals, no trailing zeros.
+    static QString periodsText(double periods);
+    // The periods and the payments that make them, for a schedule that is
+    // not refused: "14.2067 periods: 14 payments of 100.00 and a last payment
+    // of 21.13".
+    static QString exactPeriodsText(double periods, const finance::Schedule& schedule);
+    // Why a schedule was refused, in one sentence.
+    static QString refusalText(finance::Schedule::Refusal refusal);
+
+private:
+    void fitColumns();
+
+    QLabel* m_summary = nullptr;
+    QTableView* m_table = nullptr;
+    ScheduleModel* m_model = nullptr;
+};
+
+// Computes the loan's schedule and shows it in window, which is created when
+// there is none. A refused schedule is reported in one message over parent
+// and opens nothing. The library's errors reach the caller.
+void openSchedule(QPointer<ScheduleWindow>& window, const finance::Loan& loan, app::Platform& platform,
+                  QWidget* parent);
+
+}  // namespace schedule
