@@ -178,6 +178,14 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
         <source>Period of interest payment</source>
         <translation>Periode der Zinszahlung</translation>
     </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;Amortization Schedule...</source>
+        <translation>&amp;Tilgungsplan...</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -7,6 +7,7 @@
 #include "main_window/tab_strip.h"
 #include "info_window/form3.h"
 #include "info_window/pictures.h"
+#include "schedule/schedule_window.h"
 #include "sensitivity/form2.h"
 
 #include <QLabel>
@@ -65,6 +66,7 @@ Form1::~Form1()
 {
     delete m_form2;
     delete m_form3;
+    delete m_schedule;
 }
 
 QLineEdit* Form1::Text(int i) const
@@ -125,6 +127,13 @@ void Form1::createMenus()
     file->setObjectName(QStringLiteral("File"));
     Exit = file->addAction(tr("&Exit"));
     Exit->setObjectName(QStringLiteral("Exit"));
+
+    m_tools = menuBar()->addMenu(tr("&Tools"));
+    m_tools->setObjectName(QStringLiteral("Tools"));
+    m_scheduleAction = m_tools->addAction(tr("&Amortization Schedule..."));
+    m_scheduleAction->setObjectName(QStringLiteral("scheduleAction"));
+    m_scheduleAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    m_scheduleAction->setEnabled(false);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Help"));
@@ -198,6 +207,7 @@ void Form1::connectHandlers()
     connect(Command5, &QPushButton::clicked, this, handler(&Form1::Command5_Click));
     connect(Exit, &QAction::triggered, this, handler(&Form1::Exit_Click));
     connect(About, &QAction::triggered, this, handler(&Form1::About_Click));
+    connect(m_scheduleAction, &QAction::triggered, this, handler(&Form1::Schedule_Click));
 }
 
 void Form1::load()

@@ -7,15 +7,23 @@
 // chooses the result field; Command1_Click ("Run") reads the selected tab
 // afresh, checks and reads the fields, and writes the answer. Every handler is
 // connected in connectHandlers() and runs through the shared error path, so a
-// failed calculation is reported and the window goes on.
+// failed calculation is reported and the window goes on. A run on a tab that
+// defines a whole loan (rate, periods, present value, payment) offers its
+// amortization schedule in the Tools menu, until the next run, a tab change
+// or "Clear Fields".
 #pragma once
 
 #include "app/platform.h"
+#include "finance/amortization.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <array>
+
+namespace schedule {
+class ScheduleWindow;
+}
 
 class Form2;
 class Form3;
@@ -23,6 +31,7 @@ class FormButton;
 class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QTabBar;
 
 class Form1 : public QMainWindow {
@@ -48,6 +57,7 @@ public:
     void Command5_Click();
     void Exit_Click();
     void About_Click();
+    void Schedule_Click();
 
 private:
     void createControls();
@@ -67,6 +77,12 @@ private:
     void warn(const QString& text);
     void reportNegativePeriods(const QString& text);
 
+    // The amortization schedule of the last run's loan.
+    void offerSchedule(const finance::Loan& loan);
+    void withdrawSchedule();
+    void showExactPeriods();
+    void openSchedule(const finance::Loan& loan, QWidget* over);
+
     app::Platform& m_platform;
 
     QWidget* m_clientArea = nullptr;
@@ -85,11 +101,14 @@ private:
     FormButton* Command5 = nullptr;
     QAction* Exit = nullptr;
     QAction* About = nullptr;
+    QMenu* m_tools = nullptr;
+    QAction* m_scheduleAction = nullptr;
 
     // The secondary windows: at most one of each, null until first opened
     // and again once closed.
     QPointer<Form2> m_form2;
     QPointer<Form3> m_form3;
+    QPointer<schedule::ScheduleWindow> m_schedule;
 
     // Working numbers of the run; they keep their last values between runs,
     // and check_n and check_n1 read the periods n.
@@ -101,4 +120,6 @@ private:
     double m_per = 0;
     double m_factor = 0;
     double m_result = 0;
+    // The loan of the last run that defined one.
+    finance::Loan m_scheduleLoan;
 };

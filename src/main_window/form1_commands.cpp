@@ -60,6 +60,7 @@ void Form1::Command3_Click()
     for (int i = 1; i <= 4; ++i)
         Text(i)->setText(QString());
     Text1->setText(QString());
+    withdrawSchedule();
 }
 
 void Form1::Command4_Click()

@@ -22,6 +22,7 @@ double number(const QLineEdit* field)
 
 void Form1::Command1_Click()
 {
+    withdrawSchedule();
     // Every empty field is reported before any non-numeric one.
     for (int i = 1; i <= 3; ++i) {
         if (Text(i)->text().isEmpty()) {
@@ -49,6 +50,8 @@ void Form1::Command1_Click()
         }
         m_result = tab == 0 ? finance::PV(m_rate, n, m_payment) : finance::FV(m_rate, n, m_payment);
         Text(4)->setText(app::format(m_result, "standard"));
+        if (tab == 0)
+            offerSchedule({m_result, m_rate, n});
         break;
     case 2:
         m_payment = number(Text(1));
@@ -60,6 +63,7 @@ void Form1::Command1_Click()
         }
         m_result = finance::Rate(n, m_payment, m_pv);
         Text(4)->setText(app::format(m_result, "percent"));
+        offerSchedule({m_pv, m_result, n});
         if (m_result < 0) {
             app::Message warning;
             warning.text = tr("Rate<0. Are you sure? Check again.");
@@ -79,6 +83,8 @@ void Form1::Command1_Click()
             return;
         }
         Text(4)->setText(app::numberToText(finance::Round(n, 0)));
+        offerSchedule({m_pv, m_rate, n});
+        showExactPeriods();
         break;
     case 4:
         m_pv = number(Text(1));
@@ -90,6 +96,7 @@ void Form1::Command1_Click()
         m_rate = number(Text(3));
         m_result = finance::Pmt(m_rate, n, m_pv);
         Text(4)->setText(app::format(m_result, "standard"));
+        offerSchedule({m_pv, m_rate, n});
         break;
     case 5:
     case 6:

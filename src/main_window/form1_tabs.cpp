@@ -48,6 +48,7 @@ constexpr int interestTab = 7;
 
 void Form1::SSTab1_Click()
 {
+    withdrawSchedule();
     const int tab = SSTab1->currentIndex();
     if (tab == interestTab)
         applyInterestMode();

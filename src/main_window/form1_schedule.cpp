@@ -1,0 +1,45 @@
+// The amortization schedule from the main window: a run that defines a whole
+// loan offers it in the Tools menu (and tab 3 shows its exact periods in the
+// result field's tooltip); anything else that changes the fields withdraws it.
+#include "main_window/form1.h"
+
+#include "app/error_guard.h"
+#include "app/vector_state.h"
+#include "schedule/schedule_window.h"
+
+#include <QAction>
+#include <QLineEdit>
+
+void Form1::offerSchedule(const finance::Loan& loan)
+{
+    m_scheduleLoan = loan;
+    m_scheduleAction->setEnabled(true);
+}
+
+void Form1::withdrawSchedule()
+{
+    m_scheduleAction->setEnabled(false);
+    Text(4)->setToolTip(QString());
+}
+
+// The periods are shown rounded; the tooltip gives them as computed and the
+// payments of the loan's schedule. A refused schedule gives no tooltip.
+void Form1::showExactPeriods()
+{
+    app::clearUpperVectorState();
+    const finance::Schedule schedule = finance::amortize(m_scheduleLoan);
+    if (schedule.refusal == finance::Schedule::Refusal::None)
+        Text(4)->setToolTip(schedule::ScheduleWindow::exactPeriodsText(m_scheduleLoan.periods, schedule));
+}
+
+void Form1::Schedule_Click()
+{
+    openSchedule(m_scheduleLoan, this);
+}
+
+// Errors are reported over the window the schedule was asked from.
+void Form1::openSchedule(const finance::Loan& loan, QWidget* over)
+{
+    app::runGuarded(m_platform.messages, over,
+                    [&] { schedule::openSchedule(m_schedule, loan, m_platform, over); });
+}

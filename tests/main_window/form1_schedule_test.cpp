@@ -1,0 +1,101 @@
+// The amortization schedule from the main window, driven through its controls:
+// Tools > Amortization Schedule (Ctrl+M) is offered by a run that defines a
+// whole loan and withdrawn by anything else, opens that run's loan, and tab 3
+// shows its exact periods in a tooltip. Expected figures are the loans'
+// schedules computed with python3 fractions and decimal (60 digits) outside
+// the test: tab 0's loan is 614.46 (614.4567...) with a payment of 100.00,
+// tab 2's rate 0.1000066 gives 99.99 interest in period 1.
+#include "form1_driver.h"
+
+#include "schedule/schedule_window.h"
+
+#include <QAction>
+#include <QApplication>
+
+namespace {
+
+schedule::ScheduleWindow* openScheduleWindow()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<schedule::ScheduleWindow*>(widget); window && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+QString summaryOf(const schedule::ScheduleWindow* window)
+{
+    return window ? window->findChild<QLabel*>(QStringLiteral("summary"))->text() : QString();
+}
+
+}  // namespace
+
+class Form1ScheduleTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void offeredAfterARunThatDefinesALoan_data();
+    void offeredAfterARunThatDefinesALoan();
+};
+
+void Form1ScheduleTest::offeredAfterARunThatDefinesALoan_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QString>("then");  // what the user does after "Run"
+    QTest::addColumn<QString>("summary");  // empty: not offered
+    QTest::addColumn<QString>("toolTip");
+
+    QTest::newRow("tab 0") << 0 << QStringList{"100", "0.1", "10"} << ""
+                           << "Loan 614.46 at 10.00% per period, 10 periods: payment 100.00, total interest 385.56"
+                           << "";
+    QTest::newRow("tab 2") << 2 << QStringList{"-162.75", "1000", "10"} << ""
+                           << "Loan 1,000.00 at 10.00% per period, 10 periods: payment 162.75, total interest 627.52"
+                           << "";
+    QTest::newRow("tab 3, exact periods in the tooltip")
+        << 3 << QStringList{"-100", "1000", "0.05"} << ""
+        << "Loan 1,000.00 at 5.00% per period, 14.2067 periods: payment 100.00, total interest 421.13"
+        << "14.2067 periods: 14 payments of 100.00 and a last payment of 21.13";
+    QTest::newRow("tab 4") << 4 << QStringList{"1000", "10", "0.1"} << ""
+                           << "Loan 1,000.00 at 10.00% per period, 10 periods: payment 162.75, total interest 627.44"
+                           << "";
+    QTest::newRow("tab 1 defines no loan") << 1 << QStringList{"100", "0.1", "10"} << "" << "" << "";
+    QTest::newRow("Clear Fields") << 3 << QStringList{"-100", "1000", "0.05"} << "clear" << "" << "";
+    QTest::newRow("tab change") << 3 << QStringList{"-100", "1000", "0.05"} << "tab" << "" << "";
+    QTest::newRow("refused run") << 3 << QStringList{"-100", "1000", "0.05"} << "refused" << "" << "";
+    QTest::newRow("failed run") << 3 << QStringList{"-100", "1000", "0.05"} << "failed" << "" << "";
+}
+
+void Form1ScheduleTest::offeredAfterARunThatDefinesALoan()
+{
+    QFETCH(int, tab);
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, then);
+    QFETCH(QString, summary);
+    QFETCH(QString, toolTip);
+    Form1Driver d;
+    d.run(tab, inputs);
+    if (then == "clear") {
+        QTest::mouseClick(d.control<QPushButton>("Command3"), Qt::LeftButton);
+    } else if (then == "tab") {
+        d.clickTab(4);
+    } else if (then == "refused") {
+        d.field(1)->clear();
+        d.clickRun();
+    } else if (then == "failed") {
+        // A payment below the interest has no number of periods: error 5.
+        d.field(1)->setText(QStringLiteral("-10"));
+        d.clickRun();
+    }
+    QCOMPARE(d.field(4)->toolTip(), toolTip);
+
+    auto* action = d.control<QAction>("scheduleAction");
+    QCOMPARE(action->isEnabled(), !summary.isEmpty());
+    d.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(d.form.get()));
+    QTest::keyClick(d.form.get(), Qt::Key_M, Qt::ControlModifier);
+    QCOMPARE(summaryOf(openScheduleWindow()), summary);
+}
+
+QTEST_MAIN(Form1ScheduleTest)
+#include "form1_schedule_test.moc"
