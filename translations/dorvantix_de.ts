@@ -333,6 +333,10 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
         <source>Check Again! Bounds too large: the step no longer changes them</source>
         <translation>Bitte prüfen! Grenzen zu groß: Der Schritt ändert sie nicht mehr</translation>
     </message>
+    <message>
+        <source>Show C&amp;hart</source>
+        <translation>&amp;Diagramm zeigen</translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>
@@ -441,6 +445,44 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
     <message>
         <source>&amp;Save as CSV...</source>
         <translation>Als CSV &amp;speichern...</translation>
+    </message>
+</context>
+<context>
+    <name>chart::ChartWindow</name>
+    <message>
+        <source>Payment Chart</source>
+        <translation>Zahlungsdiagramm</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>sensitivity::PaymentListModel</name>
+    <message>
+        <source>Payment</source>
+        <translation>Zahlung</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Zinssatz</translation>
+    </message>
+    <message>
+        <source>Periods</source>
+        <translation>Laufzeit</translation>
+    </message>
+    <message>
+        <source>Rate (%)</source>
+        <translation>Zinssatz (%)</translation>
+    </message>
+    <message>
+        <source>Rate %1, payment %2</source>
+        <translation>Zinssatz %1, Zahlung %2</translation>
+    </message>
+    <message>
+        <source>Periods %1, payment %2</source>
+        <translation>Laufzeit %1, Zahlung %2</translation>
     </message>
 </context>
 <context>

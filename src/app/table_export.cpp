@@ -88,17 +88,25 @@ QString writeCsv(const QString& fileName, const TableRows& rows)
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
+    // The reason is read when a write fails: committing would forget it.
+    const auto failed = [&file] {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    };
     QByteArray bytes;
     appendCsvLine(bytes, rows.columnTitles());
     const int count = rows.tableRowCount();
     for (int row = 0; row < count; ++row) {
         appendCsvLine(bytes, rows.cells(row, CellText::File));
         if (bytes.size() >= chunkBytes) {
-            file.write(bytes);
+            if (file.write(bytes) < 0)
+                return failed();
             bytes.clear();
         }
     }
-    file.write(bytes);
+    if (file.write(bytes) < 0 || !file.flush())
+        return failed();
     if (!file.commit())
         return file.errorString();
     return {};

@@ -207,6 +207,12 @@ void Form1::connectHandlers()
     connect(Command5, &QPushButton::clicked, this, handler(&Form1::Command5_Click));
     connect(Exit, &QAction::triggered, this, handler(&Form1::Exit_Click));
     connect(About, &QAction::triggered, this, handler(&Form1::About_Click));
+    // Return or Enter in an input field runs "Run", as "=" does on a calculator.
+    for (QLineEdit* field : m_text)
+        connect(field, &QLineEdit::returnPressed, Command1, [this, field] {
+            if (!field->isReadOnly())
+                Command1->click();
+        });
     connect(m_scheduleAction, &QAction::triggered, this, handler(&Form1::Schedule_Click));
 }
 

@@ -6,9 +6,12 @@
 #include "app/error_guard.h"
 #include "app/form_button.h"
 #include "app/layout.h"
+#include "app/table_export.h"
+#include "chart/chart_window.h"
 #include "sensitivity/line_control.h"
 #include "sensitivity/payment_list_model.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -141,6 +144,7 @@ Form2::Form2(app::Platform& platform, QWidget* parent) : QWidget(parent), m_plat
     placeControls();
     setFocusOrder();
     connectHandlers();
+    addListActions();
 }
 
 QLineEdit* Form2::Text(int i) const
@@ -250,6 +254,32 @@ void Form2::connectHandlers()
     connect(Command3, &QPushButton::clicked, this, handler(&Form2::Command3_Click));
     connect(Command4, &QPushButton::clicked, this, handler(&Form2::Command4_Click));
     connect(Command6, &QPushButton::clicked, this, handler(&Form2::Command6_Click));
+}
+
+void Form2::addListActions()
+{
+    app::addTableExport(List1, *m_list1Lines, m_platform);
+    app::addTableExport(List2, *m_list2Lines, m_platform);
+    addChartAction(List1, m_list1Lines, m_list1Chart);
+    addChartAction(List2, m_list2Lines, m_list2Chart);
+}
+
+// One chart per list: showing it again brings the open one to the front.
+void Form2::addChartAction(QListView* list, sensitivity::PaymentListModel* lines,
+                           QPointer<chart::ChartWindow>& window)
+{
+    auto* action = new QAction(tr("Show C&hart"), list);
+    action->setObjectName(QStringLiteral("showChartAction"));
+    list->addAction(action);
+    connect(action, &QAction::triggered, this, [this, lines, &window] {
+        app::runGuarded(m_platform.messages, this, [&] {
+            if (!window)
+                window = new chart::ChartWindow(*lines, *lines, this);
+            window->show();
+            window->raise();
+            window->activateWindow();
+        });
+    });
 }
 
 void Form2::showMessage(const app::Message& message)

@@ -12,6 +12,7 @@
 
 #include "app/platform.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -20,6 +21,10 @@ class QLineEdit;
 class QListView;
 class FormButton;
 class QRadioButton;
+
+namespace chart {
+class ChartWindow;
+}
 
 namespace sensitivity {
 class PaymentListModel;
@@ -44,6 +49,9 @@ private:
     void placeControls();
     void setFocusOrder();
     void connectHandlers();
+    // The lists' context menus: copy, save and the chart.
+    void addListActions();
+    void addChartAction(QListView* list, sensitivity::PaymentListModel* lines, QPointer<chart::ChartWindow>& window);
     void showMessage(const app::Message& message);
 
     void Form_Load();
@@ -72,6 +80,8 @@ private:
     QListView* List2 = nullptr;
     sensitivity::PaymentListModel* m_list1Lines = nullptr;
     sensitivity::PaymentListModel* m_list2Lines = nullptr;
+    QPointer<chart::ChartWindow> m_list1Chart;
+    QPointer<chart::ChartWindow> m_list2Chart;
 
     // The runs' working numbers; they keep their last values between runs.
     double m_loan = 0;

@@ -2,6 +2,8 @@
 
 #include "app/number_text.h"
 
+#include <QLocale>
+
 #include <iterator>
 
 namespace sensitivity {
@@ -30,6 +32,60 @@ QString PaymentListModel::lineText(const PaymentLine& line) const
     if (m_column == Column::Rate)
         return app::numberToText(line.payment) + QStringLiteral("   //  ") + app::format(line.counter, "percent");
     return app::numberToText(line.payment) + QStringLiteral("     //    ") + app::numberToText(line.counter);
+}
+
+QStringList PaymentListModel::columnTitles() const
+{
+    return {tr("Payment"), m_column == Column::Rate ? tr("Rate") : tr("Periods")};
+}
+
+namespace {
+
+// A counter for a file: plain decimals, as many as it has up to ten, which
+// drops the last bits a run's repeated steps leave (0.0525, not 0.052500000000000005).
+QString fileCounter(double counter)
+{
+    QString text = QLocale::c().toString(counter + 0.0, 'f', 10);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+}
+
+}  // namespace
+
+QStringList PaymentListModel::cells(int row, app::CellText text) const
+{
+    const PaymentLine& line = m_lines[std::size_t(row)];
+    if (text == app::CellText::File)
+        return {QLocale::c().toString(line.payment + 0.0, 'f', 2), fileCounter(line.counter)};
+    const QString counter =
+        m_column == Column::Rate ? app::format(line.counter, "percent") : app::numberToText(line.counter);
+    return {app::numberToText(line.payment), counter};
+}
+
+QString PaymentListModel::horizontalTitle() const
+{
+    return m_column == Column::Rate ? tr("Rate (%)") : tr("Periods");
+}
+
+QString PaymentListModel::verticalTitle() const
+{
+    return tr("Payment");
+}
+
+QPointF PaymentListModel::point(qsizetype i) const
+{
+    const PaymentLine& line = m_lines[std::size_t(i)];
+    return {m_column == Column::Rate ? line.counter * 100 : line.counter, line.payment};
+}
+
+QString PaymentListModel::pointText(qsizetype i) const
+{
+    const QStringList shown = cells(int(i), app::CellText::Shown);
+    return m_column == Column::Rate ? tr("Rate %1, payment %2").arg(shown[1], shown[0])
+                                    : tr("Periods %1, payment %2").arg(shown[1], shown[0]);
 }
 
 void PaymentListModel::append(std::vector<PaymentLine>&& lines)

@@ -1,8 +1,12 @@
 // The lines of one sensitivity list. Each line is kept as its two numbers, the
 // rounded payment and the counter (a rate or a number of periods); its text is
 // built only when a view draws or reads the row, so a long run costs little
-// more than computing its payments.
+// more than computing its payments. The same numbers go to the clipboard and
+// to CSV files, and are what a chart of the list plots.
 #pragma once
+
+#include "app/table_export.h"
+#include "chart/plot_data.h"
 
 #include <QAbstractListModel>
 
@@ -15,7 +19,7 @@ struct PaymentLine {
     double counter;
 };
 
-class PaymentListModel : public QAbstractListModel {
+class PaymentListModel : public QAbstractListModel, public app::TableRows, public chart::PlotData {
     Q_OBJECT
 public:
     // How the counter column is written after the payment.
@@ -29,6 +33,21 @@ public:
     // Appends the lines at the end, in their order, in one step.
     void append(std::vector<PaymentLine>&& lines);
     void clear();
+
+    Column column() const { return m_column; }
+    const std::vector<PaymentLine>& lines() const { return m_lines; }
+
+    // "Payment" and "Rate" or "Periods"; in a file the rate is a fraction.
+    QStringList columnTitles() const override;
+    int tableRowCount() const override { return rowCount(); }
+    QStringList cells(int row, app::CellText text) const override;
+
+    // The payment over the rate in percent or over the periods.
+    QString horizontalTitle() const override;
+    QString verticalTitle() const override;
+    qsizetype pointCount() const override { return qsizetype(m_lines.size()); }
+    QPointF point(qsizetype i) const override;
+    QString pointText(qsizetype i) const override;
 
 private:
     QString lineText(const PaymentLine& line) const;

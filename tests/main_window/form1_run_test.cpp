@@ -5,6 +5,7 @@
 #include "form1_driver.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLocale>
 
 class Form1RunTest : public QObject {
@@ -25,6 +26,9 @@ private slots:
     void commaDecimalLocale();
     void returnOrEnterOnRunRunsItOnce_data();
     void returnOrEnterOnRunRunsItOnce();
+    void returnOrEnterInAFieldRunsIt_data();
+    void returnOrEnterInAFieldRunsIt();
+    void resultCanBeSelectedAndCopied();
 };
 
 void Form1RunTest::writesTheAnswer_data()
@@ -242,6 +246,40 @@ void Form1RunTest::returnOrEnterOnRunRunsItOnce()
     QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
     QApplication::sendEvent(run, &repeat);
     QCOMPARE(d.field(4)->text(), QString());
+}
+
+void Form1RunTest::returnOrEnterInAFieldRunsIt_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("Return in the periods field") << int(Qt::Key_Return) << 3 << "-614.46";
+    QTest::newRow("Enter in the payment field") << int(Qt::Key_Enter) << 1 << "-614.46";
+    QTest::newRow("Return in the read-only result") << int(Qt::Key_Return) << 4 << "";
+}
+
+void Form1RunTest::returnOrEnterInAFieldRunsIt()
+{
+    QFETCH(int, key);
+    QFETCH(int, field);
+    QFETCH(QString, result);
+
+    Form1Driver d;
+    d.clickTab(0);
+    d.type({"100", "0.1", "10"});
+    QTest::keyClick(d.field(field), Qt::Key(key));
+    QCOMPARE(d.field(4)->text(), result);
+}
+
+void Form1RunTest::resultCanBeSelectedAndCopied()
+{
+    Form1Driver d;
+    d.run(0, {"100", "0.1", "10"});
+    QGuiApplication::clipboard()->clear();
+    d.field(4)->setFocus();
+    QTest::keyClick(d.field(4), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(d.field(4), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("-614.46"));
 }
 
 QTEST_MAIN(Form1RunTest)

@@ -48,6 +48,34 @@ private slots:
         QCOMPARE(model.index(0).data().toString(), text);
     }
 
+    // A file's cells read the same in every locale: "." and no grouping, the
+    // rate as a fraction, without the last bits of a run's repeated steps.
+    void fileCellsWhateverTheLocale_data()
+    {
+        QTest::addColumn<PaymentListModel::Column>("column");
+        QTest::addColumn<double>("payment");
+        QTest::addColumn<double>("counter");
+        QTest::addColumn<QStringList>("cells");
+
+        QTest::newRow("rate a run reaches as 0.052500000000000005")
+            << PaymentListModel::Column::Rate << -1234567.8 << 0.052500000000000005 << QStringList{"-1234567.80", "0.0525"};
+        QTest::newRow("periods with a fraction") << PaymentListModel::Column::Periods << -2035.09 << 2.5
+                                                 << QStringList{"-2035.09", "2.5"};
+    }
+
+    void fileCellsWhateverTheLocale()
+    {
+        QFETCH(PaymentListModel::Column, column);
+        QFETCH(double, payment);
+        QFETCH(double, counter);
+        QFETCH(QStringList, cells);
+
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        PaymentListModel model(column);
+        model.append({{payment, counter}});
+        QCOMPARE(model.cells(0, app::CellText::File), cells);
+    }
+
     void appendsAtTheEndInOneStep()
     {
         PaymentListModel model(PaymentListModel::Column::Periods);
