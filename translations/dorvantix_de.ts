@@ -337,6 +337,10 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
         <source>Show C&amp;hart</source>
         <translation>&amp;Diagramm zeigen</translation>
     </message>
+    <message>
+        <source>&amp;Amortization Schedule...</source>
+        <translation>&amp;Tilgungsplan...</translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>

@@ -82,6 +82,7 @@ private:
     void withdrawSchedule();
     void showExactPeriods();
     void openSchedule(const finance::Loan& loan, QWidget* over);
+    void openLineSchedule(const finance::Loan& loan);
 
     app::Platform& m_platform;
 

@@ -72,4 +72,6 @@ void Form1::Command4_Click()
 void Form1::Command5_Click()
 {
     showSingle(m_form2, m_platform, [](Form2&) {});
+    // A line of a sensitivity list opens its schedule in the one schedule window.
+    connect(m_form2, &Form2::scheduleRequested, this, &Form1::openLineSchedule, Qt::UniqueConnection);
 }

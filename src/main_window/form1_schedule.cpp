@@ -6,6 +6,7 @@
 #include "app/error_guard.h"
 #include "app/vector_state.h"
 #include "schedule/schedule_window.h"
+#include "sensitivity/form2.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -35,6 +36,11 @@ void Form1::showExactPeriods()
 void Form1::Schedule_Click()
 {
     openSchedule(m_scheduleLoan, this);
+}
+
+void Form1::openLineSchedule(const finance::Loan& loan)
+{
+    openSchedule(loan, m_form2);
 }
 
 // Errors are reported over the window the schedule was asked from.

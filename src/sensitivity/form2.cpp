@@ -145,6 +145,8 @@ Form2::Form2(app::Platform& platform, QWidget* parent) : QWidget(parent), m_plat
     setFocusOrder();
     connectHandlers();
     addListActions();
+    addScheduleAction(List1, m_list1Lines, &m_list1Loan);
+    addScheduleAction(List2, m_list2Lines, &m_list2Loan);
 }
 
 QLineEdit* Form2::Text(int i) const
@@ -280,6 +282,28 @@ void Form2::addChartAction(QListView* list, sensitivity::PaymentListModel* lines
             window->activateWindow();
         });
     });
+}
+
+// A double click on a line, or the list's "Amortization Schedule..." on the
+// current line, asks for that line's schedule.
+void Form2::addScheduleAction(QListView* list, const sensitivity::PaymentListModel* lines,
+                              const finance::Loan* runLoan)
+{
+    auto* action = new QAction(tr("&Amortization Schedule..."), list);
+    action->setObjectName(QStringLiteral("scheduleAction"));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    action->setShortcutContext(Qt::WidgetShortcut);
+    list->addAction(action);
+    const auto request = [this, lines, runLoan](const QModelIndex& line) {
+        if (!line.isValid())
+            return;
+        finance::Loan loan = *runLoan;
+        const double counter = lines->lines()[std::size_t(line.row())].counter;
+        (lines->column() == sensitivity::PaymentListModel::Column::Rate ? loan.rate : loan.periods) = counter;
+        emit scheduleRequested(loan);
+    };
+    connect(action, &QAction::triggered, this, [list, request] { request(list->currentIndex()); });
+    connect(list, &QAbstractItemView::doubleClicked, this, request);
 }
 
 void Form2::showMessage(const app::Message& message)

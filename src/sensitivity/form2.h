@@ -11,6 +11,7 @@
 #pragma once
 
 #include "app/platform.h"
+#include "finance/amortization.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -42,6 +43,11 @@ public:
     // The control array Text(1)..Text(6), numbered as the design numbers it.
     QLineEdit* Text(int i) const;
 
+signals:
+    // A line of either list asks for its schedule: the run's loan and fixed
+    // field, and the line's rate or periods.
+    void scheduleRequested(const finance::Loan& loan);
+
 private:
     struct RunMode;
 
@@ -64,6 +70,7 @@ private:
     void Command4_Click();
     void Command6_Click();
     void run(const RunMode& mode);
+    void addScheduleAction(QListView* list, const sensitivity::PaymentListModel* lines, const finance::Loan* runLoan);
 
     app::Platform& m_platform;
 
@@ -80,6 +87,10 @@ private:
     QListView* List2 = nullptr;
     sensitivity::PaymentListModel* m_list1Lines = nullptr;
     sensitivity::PaymentListModel* m_list2Lines = nullptr;
+    // The loans of the runs that filled the lists, without the lines' own
+    // rate or periods.
+    finance::Loan m_list1Loan;
+    finance::Loan m_list2Loan;
     QPointer<chart::ChartWindow> m_list1Chart;
     QPointer<chart::ChartWindow> m_list2Chart;
 

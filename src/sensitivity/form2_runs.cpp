@@ -113,6 +113,9 @@ void Form2::run(const RunMode& mode)
         return;
     }
 
+    finance::Loan& runLoan = mode.counterIsRate ? m_list1Loan : m_list2Loan;
+    runLoan.presentValue = m_loan;
+    (mode.counterIsRate ? runLoan.periods : runLoan.rate) = m_fixed;
     const BusyCursor busy(plan.lines >= busyCursorLines);
     std::vector<sensitivity::PaymentLine> lines;
     lines.reserve(plan.lines);

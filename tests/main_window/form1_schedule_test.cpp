@@ -8,9 +8,12 @@
 #include "form1_driver.h"
 
 #include "schedule/schedule_window.h"
+#include "sensitivity/form2.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QListView>
+#include <QRadioButton>
 
 namespace {
 
@@ -36,6 +39,7 @@ private slots:
 
     void offeredAfterARunThatDefinesALoan_data();
     void offeredAfterARunThatDefinesALoan();
+    void lineOfTheSensitivityWindowOpensInTheSameWindow();
 };
 
 void Form1ScheduleTest::offeredAfterARunThatDefinesALoan_data()
@@ -95,6 +99,40 @@ void Form1ScheduleTest::offeredAfterARunThatDefinesALoan()
     QVERIFY(QTest::qWaitForWindowActive(d.form.get()));
     QTest::keyClick(d.form.get(), Qt::Key_M, Qt::ControlModifier);
     QCOMPARE(summaryOf(openScheduleWindow()), summary);
+}
+
+// The main window holds the one schedule window of the program; a line of
+// either sensitivity list opens there too.
+void Form1ScheduleTest::lineOfTheSensitivityWindowOpensInTheSameWindow()
+{
+    Form1Driver d;
+    d.run(4, {"1000", "10", "0.1"});
+    d.control<QAction>("scheduleAction")->trigger();
+    schedule::ScheduleWindow* window = openScheduleWindow();
+    QVERIFY(window);
+
+    QTest::mouseClick(d.control<QPushButton>("Command5"), Qt::LeftButton);
+    Form2* sensitivity = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<Form2*>(widget))
+            sensitivity = form;
+    QVERIFY(sensitivity);
+    QVERIFY(testing_support::showAndExpose(sensitivity));
+    sensitivity->findChild<QLineEdit*>(QStringLiteral("Text5"))->setText(QStringLiteral("2000"));
+    sensitivity->findChild<QRadioButton*>(QStringLiteral("Option1"))->click();
+    sensitivity->Text(1)->setText(QStringLiteral("0.1"));
+    sensitivity->Text(2)->setText(QStringLiteral("0.11"));
+    sensitivity->Text(3)->setText(QStringLiteral("10"));
+    QTest::mouseClick(sensitivity->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    auto* list = sensitivity->findChild<QListView*>(QStringLiteral("List1"));
+    const QPoint line = list->visualRect(list->model()->index(0, 0)).center();
+    // A widget's double click event comes after the press and release of the first click.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, line);
+
+    QCOMPARE(openScheduleWindow(), window);
+    QCOMPARE(summaryOf(window),
+             QStringLiteral("Loan 2,000.00 at 10.00% per period, 10 periods: payment 325.49, total interest 1,254.92"));
 }
 
 QTEST_MAIN(Form1ScheduleTest)

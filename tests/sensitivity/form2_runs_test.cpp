@@ -5,7 +5,9 @@
 // double additions in Python.
 #include "form2_driver.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QSignalSpy>
 #include <QLocale>
 
 using testing_support::Form2Driver;
@@ -271,6 +273,49 @@ private slots:
             QVERIFY2(last.endsWith(lastLineEnd), qPrintable(last));
         }
         QCOMPARE(busyWhileAdding, busy);
+    }
+
+    // A line asks for the schedule of the run's loan at its own rate or
+    // periods: by a double click, or the list's action on the current line.
+    void lineAsksForItsSchedule_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("fixed");
+        QTest::addColumn<bool>("doubleClick");
+        QTest::addColumn<double>("rate");
+        QTest::addColumn<double>("periods");
+        QTest::newRow("rate list, double click") << 1 << "12" << true << 0.0525 << 12.0;
+        QTest::newRow("periods list, double click") << 2 << "0.01" << true << 0.01 << 2.0;
+        QTest::newRow("periods list, Amortization Schedule...") << 2 << "0.01" << false << 0.01 << 2.0;
+    }
+
+    void lineAsksForItsSchedule()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, fixed);
+        QFETCH(bool, doubleClick);
+        QFETCH(double, rate);
+        QFETCH(double, periods);
+        Form2Driver window;
+        window.chooseMode("1,000", mode);
+        window.run(mode == 1 ? 1 : 4, mode == 1 ? "0.05" : "1", mode == 1 ? "0.06" : "5", fixed);
+        // Clearing the fields afterwards changes nothing: the line belongs to its run.
+        window.click(window.button("Command2"));
+        QSignalSpy requests(window.form, &Form2::scheduleRequested);
+
+        auto* list = window.control<QListView>(mode == 1 ? "List1" : "List2");
+        const QPoint secondLine = list->visualRect(list->model()->index(1, 0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, secondLine);
+        if (doubleClick)
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, secondLine);
+        else
+            list->findChild<QAction*>(QStringLiteral("scheduleAction"))->trigger();
+
+        QCOMPARE(requests.size(), 1);
+        const auto loan = requests.first().first().value<finance::Loan>();
+        QCOMPARE(loan.presentValue, 1000.0);
+        QCOMPARE(loan.rate, rate);
+        QCOMPARE(loan.periods, periods);
     }
 
 private:
