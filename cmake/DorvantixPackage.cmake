@@ -1,0 +1,27 @@
+# The Debian package, made from a Release build with `cpack -G DEB`: whatever
+# the install rules put under the prefix, placed under /usr. Its dependencies
+# come from the libraries the program links (dpkg-shlibdeps), so they follow
+# the Qt the build found.
+set(CPACK_PACKAGE_NAME dorvantix)
+set(CPACK_PACKAGE_VENDOR mirelon)
+set(CPACK_PACKAGE_CONTACT "mirelon <mirelon@example.com>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Kelvarn, a time-value-of-money calculator")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Quandrel Calculator solves the present and future value of an annuity,\n"
+  "the rate, the number of periods, the periodic payment, compounded and\n"
+  "discounted single sums and the interest part of one payment. A sensitivity\n"
+  "window lists a loan's payment over a range of rates or periods.")
+string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_PACKAGE_HOMEPAGE_URL https://www.example.com/kelvarn/)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_SECTION math)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Read at run time, so no library names them: the face the windows' captions
+# are measured in, and Qt's German texts for the standard buttons.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2 | fonts-liberation, qt6-translations-l10n")
+
+include(CPack)
