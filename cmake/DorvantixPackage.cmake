@@ -10,7 +10,8 @@ set(CPACK_PACKAGE_DESCRIPTION
   "Quandrel Calculator solves the present and future value of an annuity,\n"
   "the rate, the number of periods, the periodic payment, compounded and\n"
   "discounted single sums and the interest part of one payment. A sensitivity\n"
-  "window lists a loan's payment over a range of rates or periods.")
+  "window lists a loan's payment over a range of rates or periods and draws\n"
+  "it as a chart; an amortization schedule shows every payment of a loan.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGE_HOMEPAGE_URL https://www.example.com/kelvarn/)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
