@@ -126,14 +126,16 @@ void saveCsv(QAbstractItemView* view, const TableRows& rows, Platform& platform)
         return;
     Message message;
     message.icon = Icon::Error;
-    message.text = QCoreApplication::translate("app::TableExport", "The file %1 could not be saved: %2").arg(QDir::toNativeSeparators(fileName), reason);
+    message.text = QCoreApplication::translate("app::TableExport", "The file %1 could not be saved: %2")
+                       .arg(QDir::toNativeSeparators(fileName), reason);
     platform.messages.show(view->window(), message);
 }
 
-QAction* addAction(QAbstractItemView* view, const QString& text, const QString& name)
+// caption: marked with QT_TRANSLATE_NOOP, translated here.
+QAction* addAction(QAbstractItemView* view, const char* caption, const char* name)
 {
-    auto* action = new QAction(text, view);
-    action->setObjectName(name);
+    auto* action = new QAction(QCoreApplication::translate("app::TableExport", caption), view);
+    action->setObjectName(QLatin1String(name));
     view->addAction(action);
     return action;
 }
@@ -145,19 +147,19 @@ void addTableExport(QAbstractItemView* view, const TableRows& rows, Platform& pl
     view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view->setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    QAction* copy = addAction(view, QCoreApplication::translate("app::TableExport", "&Copy"), QStringLiteral("copyAction"));
+    QAction* copy = addAction(view, QT_TRANSLATE_NOOP("app::TableExport", "&Copy"), "copyAction");
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     QObject::connect(copy, &QAction::triggered, view, [view, &rows, &platform] {
         runGuarded(platform.messages, view->window(), [&] { copySelection(*view, rows); });
     });
 
-    QAction* all = addAction(view, QCoreApplication::translate("app::TableExport", "Copy &All"), QStringLiteral("copyAllAction"));
+    QAction* all = addAction(view, QT_TRANSLATE_NOOP("app::TableExport", "Copy &All"), "copyAllAction");
     QObject::connect(all, &QAction::triggered, view, [view, &rows, &platform] {
         runGuarded(platform.messages, view->window(), [&] { copyAll(rows); });
     });
 
-    QAction* save = addAction(view, QCoreApplication::translate("app::TableExport", "&Save as CSV..."), QStringLiteral("saveCsvAction"));
+    QAction* save = addAction(view, QT_TRANSLATE_NOOP("app::TableExport", "&Save as CSV..."), "saveCsvAction");
     QObject::connect(save, &QAction::triggered, view, [view, &rows, &platform] {
         runGuarded(platform.messages, view->window(), [&] { saveCsv(view, rows, platform); });
     });

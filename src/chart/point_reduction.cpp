@@ -20,7 +20,9 @@ std::vector<QPointF> reduceToColumns(const PlotData& data, int columns)
     const double left = data.point(0).x();
     const double span = data.point(count - 1).x() - left;
     const double perColumn = span > 0 ? columns / span : 0;
-    const auto columnOf = [&](const QPointF& point) { return std::min(int((point.x() - left) * perColumn), columns - 1); };
+    const auto columnOf = [&](const QPointF& point) {
+        return std::min(int((point.x() - left) * perColumn), columns - 1);
+    };
     kept.reserve(std::size_t(4 * columns));
 
     struct Kept {
@@ -47,7 +49,8 @@ std::vector<QPointF> reduceToColumns(const PlotData& data, int columns)
         }
         // The column's first and last points join it to its neighbours.
         Kept inOrder[] = {first, low, high, last};
-        std::sort(std::begin(inOrder), std::end(inOrder), [](const Kept& a, const Kept& b) { return a.index < b.index; });
+        std::sort(std::begin(inOrder), std::end(inOrder),
+                  [](const Kept& a, const Kept& b) { return a.index < b.index; });
         for (std::size_t k = 0; k < std::size(inOrder); ++k)
             if (k == 0 || inOrder[k].index != inOrder[k - 1].index)
                 kept.push_back(inOrder[k].point);

@@ -58,7 +58,8 @@ private slots:
         QTest::addColumn<QStringList>("cells");
 
         QTest::newRow("rate a run reaches as 0.052500000000000005")
-            << PaymentListModel::Column::Rate << -1234567.8 << 0.052500000000000005 << QStringList{"-1234567.80", "0.0525"};
+            << PaymentListModel::Column::Rate << -1234567.8 << 0.052500000000000005
+            << QStringList{"-1234567.80", "0.0525"};
         QTest::newRow("periods with a fraction") << PaymentListModel::Column::Periods << -2035.09 << 2.5
                                                  << QStringList{"-2035.09", "2.5"};
     }
