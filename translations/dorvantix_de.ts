@@ -443,7 +443,7 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
         <translation>&amp;Kopieren</translation>
     </message>
     <message>
-        <source>Copy &amp;All</source>
+        <source>Copy A&amp;ll</source>
         <translation>&amp;Alles kopieren</translation>
     </message>
     <message>

@@ -154,7 +154,7 @@ void addTableExport(QAbstractItemView* view, const TableRows& rows, Platform& pl
         runGuarded(platform.messages, view->window(), [&] { copySelection(*view, rows); });
     });
 
-    QAction* all = addAction(view, QT_TRANSLATE_NOOP("app::TableExport", "Copy &All"), "copyAllAction");
+    QAction* all = addAction(view, QT_TRANSLATE_NOOP("app::TableExport", "Copy A&ll"), "copyAllAction");
     QObject::connect(all, &QAction::triggered, view, [view, &rows, &platform] {
         runGuarded(platform.messages, view->window(), [&] { copyAll(rows); });
     });
