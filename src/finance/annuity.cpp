@@ -14,11 +14,19 @@ namespace {
 constexpr double largeExponent = 700;
 constexpr double smallExponent = -40;
 
-// exp(t) for t > 700, reduced by a split ln 2 so the mantissa keeps its digits.
+}  // namespace
+
+// Beyond 700 in size, t is reduced by a split ln 2 so the mantissa keeps its
+// digits. Below -5000 the power is 0 for every purpose: no product of two
+// doubles brings it back into range.
 Scaled scaledExp(double t)
 {
+    if (std::fabs(t) <= largeExponent)
+        return scaled(std::exp(t));
     if (!(t < 1e300))
         return {0.5, std::numeric_limits<double>::infinity()};
+    if (t < -5000)
+        return {};
     constexpr double ln2High = 6.93147180369123816490e-01;
     constexpr double ln2Low = 1.90821492927058770002e-10;
     const double k = std::floor(t / 0.69314718055994530942);
@@ -27,8 +35,6 @@ Scaled scaledExp(double t)
     result.exponent += k;
     return result;
 }
-
-}  // namespace
 
 Scaled scaled(double x)
 {
@@ -100,6 +106,26 @@ Scaled futureFactor(double r, double n)
 Scaled presentFactor(double r, double n)
 {
     return -futureFactor(r, -n);
+}
+
+// At r = -1 the product (1+r)*((1+r)^n - 1)/r = ((1+r)^(n+1) - (1+r))/r is
+// its limit: 0 for n > -1, -1 for n = -1, minus infinity below.
+Scaled futureFactor(double r, double n, PaymentTiming timing)
+{
+    if (timing == PaymentTiming::End)
+        return futureFactor(r, n);
+    if (r != -1)
+        return scaled(1 + r) * futureFactor(r, n);
+    if (n + 1 > 0)
+        return {};
+    if (n + 1 == 0)
+        return scaled(-1);
+    return {-0.5, std::numeric_limits<double>::infinity()};
+}
+
+Scaled presentFactor(double r, double n, PaymentTiming timing)
+{
+    return -futureFactor(r, -n, timing);
 }
 
 }  // namespace finance::detail

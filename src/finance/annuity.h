@@ -3,6 +3,8 @@
 // result that fits in a double.
 #pragma once
 
+#include "finance/finance.h"
+
 namespace finance::detail {
 
 // mantissa * 2^exponent, with 0.5 <= |mantissa| < 1 or mantissa = 0. The
@@ -21,6 +23,9 @@ Scaled operator-(Scaled a);
 // too small.
 double toDouble(Scaled value);
 
+// exp(t) for any t, also far beyond the range of a double.
+Scaled scaledExp(double t);
+
 // log1p(r) for r >= -1 (minus infinity at r = -1); error 5 below -1, where
 // (1+r)^n is not real for most n and a loan has no meaning.
 double logGrowth(double r);
@@ -29,6 +34,10 @@ double logGrowth(double r);
 Scaled futureFactor(double r, double n);
 // (1 - (1+r)^-n)/r, the present value of n unit payments (n at r = 0).
 Scaled presentFactor(double r, double n);
+// The same factors for the given timing: at the start each payment has one
+// period more to grow, which multiplies the factor by 1+r.
+Scaled futureFactor(double r, double n, PaymentTiming timing);
+Scaled presentFactor(double r, double n, PaymentTiming timing);
 
 // H(t) = expm1(t)/t with H(0) = 1, finite for t <= 700.
 double expm1Ratio(double t);

@@ -7,7 +7,9 @@
 //  - money paid out is negative, money received is positive;
 //  - payments fall at the end of each period, and the omitted future or present
 //    value is 0, so pv*(1+r)^n + pmt*((1+r)^n - 1)/r + fv = 0 with fv = 0
-//    (pv + pmt*n + fv = 0 when r = 0).
+//    (pv + pmt*n + fv = 0 when r = 0);
+//  - with PaymentTiming::Begin each payment falls at the start of its period:
+//    pv*(1+r)^n + pmt*(1+r)*((1+r)^n - 1)/r + fv = 0, the same at r = 0.
 // No function returns NaN or infinity: an argument outside the domain (NaN
 // and infinity included) raises RuntimeError 5, a result beyond the range of
 // a double raises RuntimeError 6. Rates must be at least -1 (-100 %): below
@@ -39,30 +41,40 @@ private:
     int m_number;
 };
 
+// When in each period its payment falls.
+enum class PaymentTiming { End, Begin };
+
 // Present value of nper payments of pmt (0 for nper = 0). Error 6 when the
-// result overflows, as at rate -1 with nper > 0.
-double PV(double rate, double nper, double pmt);
+// result overflows, as at rate -1 with nper > 0 (nper > 1 at the start).
+double PV(double rate, double nper, double pmt, PaymentTiming timing = PaymentTiming::End);
 // Future value of nper payments of pmt (0 for nper = 0). Error 6 when the
 // result overflows.
-double FV(double rate, double nper, double pmt);
-// Level payment that pays off pv in nper periods. Error 5 for nper = 0.
-double Pmt(double rate, double nper, double pv);
+double FV(double rate, double nper, double pmt, PaymentTiming timing = PaymentTiming::End);
+// Level payment that pays off pv in nper periods. Error 5 for nper = 0; at the
+// start and rate -1, error 6 for nper < 1, where the payment is infinite.
+double Pmt(double rate, double nper, double pv, PaymentTiming timing = PaymentTiming::End);
 // Number of periods for payment pmt to pay off pv. Error 5 where no number
 // of periods solves the relation: a payment no larger than the interest
-// (pmt + rate*pv zero within the rounding of its two terms counts as equal),
-// pmt = 0, or rate -1.
-double NPer(double rate, double pmt, double pv);
+// (pmt + rate*pv zero within the rounding of its two terms counts as equal;
+// at the start, pmt*(1+rate) + rate*pv), pmt = 0, or rate -1.
+double NPer(double rate, double pmt, double pv, PaymentTiming timing = PaymentTiming::End);
 // Rate per period for nper payments of pmt to pay off pv, iterated from 0.1.
 // With c = -pv/pmt, a rate above -1 exists, and is unique, exactly when
-// nper > 0 and c > 0, nper < -1 and c < -1, or -1 < nper < 0 and -1 < c < 0;
+//  - at the end: nper > 0 and c > 0, nper < -1 and c < -1, or -1 < nper < 0
+//    and -1 < c < 0;
+//  - at the start: nper > 1 and c > 1 (the loan exceeds the first payment),
+//    0 < nper < 1 and 0 < c < 1, or nper < 0 and c < 0;
 // elsewhere error 5 (nper = 0, pmt = 0 and pv = 0 included). It is 0 where
-// pv + nper*pmt is 0 within the rounding of its two terms, also for nper = -1
-// and c = -1, where every rate solves the relation. A root closer to -1 than
-// a double resolves gives the double just above -1.
-double Rate(double nper, double pmt, double pv);
+// pv + nper*pmt is 0 within the rounding of its two terms, also where every
+// rate solves the relation (c = nper = -1 at the end, c = nper = 1 at the
+// start: one payment equal to the loan). A root closer to -1 than a double
+// resolves gives the double just above -1.
+double Rate(double nper, double pmt, double pv, PaymentTiming timing = PaymentTiming::End);
 // Interest part of payment number per (1 <= per <= nper) of Pmt(rate, nper, pv),
-// signed like the payment. Error 5 for per < 1 or per > nper.
-double IPmt(double rate, double per, double nper, double pv);
+// signed like the payment. Error 5 for per < 1 or per > nper. At the start
+// payment 1 carries no interest, and payment per > 1 the interest on the
+// balance left after payment per - 1.
+double IPmt(double rate, double per, double nper, double pv, PaymentTiming timing = PaymentTiming::End);
 
 // x raised to y. Error 5 when the power is not real (negative x, fractional y;
 // zero to a negative power), error 6 when it overflows.

@@ -63,12 +63,11 @@ double logPeriodsOverTarget(double nper, double target, double logTarget)
     return std::log(nper) - logTarget;
 }
 
-// The log-growth x = log1p(r) that solves the relation for nper > 0, with
-// payments at the end of each period (a(r) = c) or at their start ((1+r)*a(r)
-// = c, where c = -pv/pmt). At the start the factor falls from +infinity to 1
-// for nper > 1 and rises from 0 to 1 for nper < 1, so a root exists exactly
-// when c > 1 or 0 < c < 1; the brackets below follow from (1+r)*a(r) < 1 + 1/r
-// and, for x < 0, from bounds on (e^(-nx) - 1)/(e^(-x) - 1).
+// The log-growth x = log1p(r) that solves the relation for nper > 0 with
+// payments at the end of each period (a(r) = c, c = -pv/pmt), or for
+// 0 < nper < 1 with payments at their start ((1+r)*a(r) = c). There the
+// factor (e^(-nx) - 1)/(e^(-x) - 1) rises from 0 to 1, so a root exists
+// exactly when 0 < c < 1; the brackets below follow from bounds on it.
 struct Growth {
     double x;
     int iterations;
@@ -76,9 +75,9 @@ struct Growth {
 
 Growth solveGrowth(double nper, double pmt, double pv, bool atStart)
 {
-    if ((pv > 0) == (pmt > 0))
+    if (pv == 0 || (pv > 0) == (pmt > 0))
         invalidArgument();
-    if (atStart && !(nper > 1 ? std::fabs(pv) > std::fabs(pmt) : nper < 1 && std::fabs(pv) < std::fabs(pmt)))
+    if (atStart && !(std::fabs(pv) < std::fabs(pmt)))
         invalidArgument();
 
     const double target = -pv / pmt;
@@ -90,8 +89,10 @@ Growth solveGrowth(double nper, double pmt, double pv, bool atStart)
     const auto logOnePlusInverse = [](double value, double logValue) {
         return value >= DBL_MIN && std::isfinite(1 / value) ? std::log1p(1 / value) : std::log1p(value) - logValue;
     };
-    // c - 1 at the start, from the amounts themselves so that no digit is lost.
-    const double excess = (std::fabs(pv) - std::fabs(pmt)) / std::fabs(pmt);
+    // 1 - c at the start, from the amounts themselves so that no digit is
+    // lost, and its log, which for a small c needs log1p.
+    const double shortfall = (std::fabs(pmt) - std::fabs(pv)) / std::fabs(pmt);
+    const double logShortfall = target < 0.5 ? std::log1p(-target) : std::log(shortfall);
 
     double low = 0;
     double high = 0;
@@ -100,49 +101,63 @@ Growth solveGrowth(double nper, double pmt, double pv, bool atStart)
             high = logOnePlusInverse(target, logTarget);
         else
             low = -logOnePlusTarget / nper;
-    } else if (nper > 1) {
-        if (target < nper)
-            high = logOnePlusInverse(excess, std::log(excess));
-        else
-            low = -logOnePlusTarget / (nper - 1);
     } else {
         if (target > nper)
-            high = -std::log(-excess) / nper;
+            high = -logShortfall / nper;
         else
             low = -(target >= DBL_MIN ? std::log(2 / target) : std::log(2.0) - logTarget) / (1 - nper);
     }
     low = std::max(low, -DBL_MAX);
     high = std::min(high, DBL_MAX);
 
-    // phi(x), and the rounding noise of its evaluation: once phi is inside
-    // the noise, no further step can do better. At the start with nper < 1
-    // the factor rises; phi is turned round so that it always falls.
+    // phi(x), falling, and the rounding noise of its evaluation: once phi is
+    // inside the noise, no further step can do better. At the end phi =
+    // log(a/c). At the start the factor f rises: phi = log(c/f), except for
+    // c > 1/2 above 0, where f flattens out towards 1 and Newton's steps
+    // would shrink: there phi = log((1 - f)/(1 - c)) = log((1-n)/(1-c)) - n*x
+    // + log H(-(1-n)*x) - log H(-x), which falls about as fast as n*x. Its
+    // slope near 0 is only -n/2, so its noise is measured against n, not 1.
+    const bool above = atStart && target > nper && target > 0.5;
     const double sign = atStart ? -1 : 1;
-    const double direction = atStart && nper < 1 ? -1 : 1;
+    const double rest = 1 - nper;
+    // log((1-n)/(1-c)) = log1p((c - n)/(1 - c)), which keeps its digits when
+    // c is close to n and the root close to 0.
+    const double qAbove = std::log1p((target - nper) / shortfall);
     struct Residual {
         double value;
         double noise;
     };
     const auto phi = [&](double x) {
+        if (above) {
+            const double grown = nper * x;
+            const double periods = logExpm1Ratio(-rest * x);
+            const double period = logExpm1Ratio(-x);
+            return Residual{qAbove - grown + periods - period,
+                            4 * DBL_EPSILON *
+                                (nper + std::fabs(qAbove) + std::fabs(grown) + std::fabs(periods) + std::fabs(period))};
+        }
         const double periods = logExpm1Ratio(-nper * x);
         const double period = logExpm1Ratio(sign * x);
-        return Residual{direction * (q + periods - period),
+        return Residual{sign * (q + periods - period),
                         4 * DBL_EPSILON * (1 + std::fabs(q) + std::fabs(periods) + std::fabs(period))};
     };
     const auto slope = [&](double x) {
-        return -direction * (nper * logExpm1RatioSlope(-nper * x) + sign * logExpm1RatioSlope(sign * x));
+        if (above)
+            return -nper - rest * logExpm1RatioSlope(-rest * x) + logExpm1RatioSlope(-x);
+        return -sign * (nper * logExpm1RatioSlope(-nper * x) + sign * logExpm1RatioSlope(sign * x));
     };
 
-    // Newton from the proper side of a convex (nper > 1, or any nper at the
-    // start once turned round) or concave phi moves monotonically to the root;
-    // a step from the other side lands on the proper side, and one that
-    // overshoots the bracket is held at its end. Without the default guess we
-    // start from the bracket's end on the other side: its one step lands close
-    // to the root (at the tangent at r = 0, or next to the perpetuity rate),
+    // Newton from the proper side of a convex (nper > 1 at the end, below 0
+    // at the start) or concave phi moves monotonically to the root; a step
+    // from the other side lands on the proper side, and one that overshoots
+    // the bracket is held at its end. Without the default guess we start
+    // from the bracket's end on the other side: its one step lands close to
+    // the root (at the tangent at r = 0, or next to the perpetuity rate),
     // where starting from the proper end would creep up on it for several
     // more steps.
+    const bool convex = atStart ? !above : nper > 1;
     const double guess = std::log1p(0.1);
-    double x = guess >= low && guess <= high ? guess : (nper > 1 || atStart ? high : low);
+    double x = guess >= low && guess <= high ? guess : (convex ? high : low);
     int iterations = 0;
     while (iterations < maxIterations) {
         ++iterations;
@@ -171,11 +186,7 @@ Growth solveGrowth(double nper, double pmt, double pv, bool atStart)
 
 namespace detail {
 
-// Negative nper: multiplying the relation by (1+r)^-nper turns it into the
-// relation for -nper periods at the rate r' with 1 + r' = 1/(1 + r), with pv
-// of the other sign and the payments moved to the other end of each period;
-// so x = log1p(r) is minus the x of that problem.
-RateSolution solveRate(double nper, double pmt, double pv)
+RateSolution solveRate(double nper, double pmt, double pv, PaymentTiming timing)
 {
     requireFinite({nper, pmt, pv});
     if (nper == 0 || pmt == 0 || pv == 0)
@@ -187,8 +198,30 @@ RateSolution solveRate(double nper, double pmt, double pv)
     const double target = -pv / pmt;
     if (std::fabs(nper - target) <= 2 * DBL_EPSILON * std::fabs(nper))
         return {0, 0};
-    const Growth growth = nper > 0 ? solveGrowth(nper, pmt, pv, false) : solveGrowth(-nper, pmt, -pv, true);
-    const double x = nper > 0 ? growth.x : -growth.x;
+    // Negative nper: multiplying the relation by (1+r)^-nper turns it into
+    // the relation for -nper periods at the rate r' with 1 + r' = 1/(1 + r),
+    // with pv of the other sign and the payments moved to the other end of
+    // each period; so x = log1p(r) is minus the x of that problem.
+    bool atStart = timing == PaymentTiming::Begin;
+    const bool reversed = nper < 0;
+    if (reversed) {
+        nper = -nper;
+        pv = -pv;
+        atStart = !atStart;
+    }
+    // At the start with nper >= 1 the first payment comes off the loan at
+    // once, and nper - 1 payments at the end of their periods pay off the
+    // rest at the same rate; nper - 1 is exact up to nper = 2. The factor at
+    // the start then never flattens out, which would slow Newton's steps.
+    if (atStart && nper >= 1) {
+        nper -= 1;
+        pv += pmt;
+        atStart = false;
+        if (nper == 0)
+            invalidArgument();
+    }
+    const Growth growth = solveGrowth(nper, pmt, pv, atStart);
+    const double x = reversed ? -growth.x : growth.x;
     // A root closer to -1 than doubles resolve comes back as the double just
     // above -1, so that the answer stays inside the domain of the relation.
     const double rate = std::max(std::expm1(x), std::nextafter(-1.0, 0.0));
@@ -197,9 +230,9 @@ RateSolution solveRate(double nper, double pmt, double pv)
 
 }  // namespace detail
 
-double Rate(double nper, double pmt, double pv)
+double Rate(double nper, double pmt, double pv, PaymentTiming timing)
 {
-    return solveRate(nper, pmt, pv).rate;
+    return solveRate(nper, pmt, pv, timing).rate;
 }
 
 }  // namespace finance

@@ -2,6 +2,8 @@
 // tests and the accuracy bench can watch how fast it converges.
 #pragma once
 
+#include "finance/finance.h"
+
 namespace finance::detail {
 
 struct RateSolution {
@@ -9,6 +11,6 @@ struct RateSolution {
     int iterations = 0;
 };
 
-RateSolution solveRate(double nper, double pmt, double pv);
+RateSolution solveRate(double nper, double pmt, double pv, PaymentTiming timing = PaymentTiming::End);
 
 }  // namespace finance::detail

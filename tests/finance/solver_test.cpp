@@ -1,6 +1,7 @@
 // Rate and NPer checked through the relation they solve: the answer must put
-// the present-value factor a(r, n) back on -pv/pmt, evaluated in long double,
-// within what one ulp of the answer and the double evaluation of a allow.
+// the present-value factor a(r, n), or (1+r)*a(r, n) with payments at the
+// start, back on -pv/pmt, evaluated in long double, within what one ulp of the
+// answer and the double evaluation of a allow.
 #include "finance/finance.h"
 #include "finance/rate_solver.h"
 #include "row_guard.h"
@@ -18,15 +19,15 @@ using namespace finance;
 namespace {
 
 // log |a| as a function of x = log1p(r), which keeps its digits near r = -1;
-// a and -pv/pmt have the sign of n.
-long double logPresentFactorAt(long double x, long double n)
+// a and -pv/pmt have the sign of n. At the start log(1+r) = x is added.
+long double logPresentFactorAt(long double x, long double n, bool atStart = false)
 {
-    return logl(fabsl(x == 0 ? n : -expm1l(-n * x) / expm1l(x)));
+    return logl(fabsl(x == 0 ? n : -expm1l(-n * x) / expm1l(x))) + (atStart ? x : 0);
 }
 
-long double logPresentFactor(long double r, long double n)
+long double logPresentFactor(long double r, long double n, bool atStart = false)
 {
-    return logPresentFactorAt(log1pl(r), n);
+    return logPresentFactorAt(log1pl(r), n, atStart);
 }
 
 // How far the answer may be from the exact root, in log a: the change that
@@ -36,15 +37,15 @@ struct Check {
     long double allowed;
 };
 
-Check rateCheck(double rate, double nper, double pmt, double pv)
+Check rateCheck(double rate, double nper, double pmt, double pv, bool atStart = false)
 {
     const long double x = log1pl(rate);
     const long double h = 1e-6L * (1 + fabsl(x));
     const long double slope =
-        (logPresentFactorAt(x + h, nper) - logPresentFactorAt(x - h, nper)) / (2 * h);
+        (logPresentFactorAt(x + h, nper, atStart) - logPresentFactorAt(x - h, nper, atStart)) / (2 * h);
     const long double ulpInX = (std::nextafter(rate, HUGE_VAL) - rate) / (1 + static_cast<long double>(rate));
     const long double target = fabsl(static_cast<long double>(pv) / pmt);
-    return {logPresentFactor(rate, nper) - logl(target),
+    return {logPresentFactor(rate, nper, atStart) - logl(target),
             fabsl(slope) * 4 * ulpInX + 16 * DBL_EPSILON * (2 + fabsl(nper * x))};
 }
 
@@ -78,6 +79,7 @@ class SolverTest : public QObject {
 private slots:
     void rateAtExtremes_data();
     void rateAtExtremes();
+    void rateOverRandomLoans_data();
     void rateOverRandomLoans();
     void nperOverRandomLoans();
 };
@@ -87,21 +89,29 @@ void SolverTest::rateAtExtremes_data()
     QTest::addColumn<double>("nper");
     QTest::addColumn<double>("pmt");
     QTest::addColumn<double>("pv");
-    QTest::newRow("-pv/pmt beyond doubles, root near -75%") << 1000.0 << -1e-300 << 1e300;
-    QTest::newRow("root near 1e20") << 10.0 << -1e10 << 1e-10;
-    QTest::newRow("one period") << 1.0 << -1.1 << 1.0;
-    QTest::newRow("a millionth of a period") << 1e-6 << -1.0 << 2e-6;
-    QTest::newRow("1e15 periods") << 1e15 << -1.0 << 1e3;
-    QTest::newRow("root 1e-12 below 0") << 1e6 << -1.0 << 1e6 + 1e-3;
-    QTest::newRow("root 1e-12 above 0") << 1e6 << -1.0 << 1e6 - 1e-3;
-    QTest::newRow("root at -99.9999%") << 12.0 << -1.0 << 1e60;
-    QTest::newRow("tiny amounts") << 360.0 << -5.703e-300 << 9.355e-297;
-    QTest::newRow("12 periods back, root near -100%") << -12.0 << 1.0 << 1 + 1e-12;
-    QTest::newRow("10 periods back, root near 1e20") << -10.0 << 1.0 << 1e180;
-    QTest::newRow("half a period back, root near -100%") << -0.5 << 1.0 << 0.999999;
-    QTest::newRow("half a period back, root near 1e20") << -0.5 << 1.0 << 1e-10;
-    QTest::newRow("1e15 periods back") << -1e15 << 1.0 << 1e3;
-    QTest::newRow("1e6 periods back, root 1e-12 above 0") << -1e6 << 1.0 << 1e6 + 1e-3;
+    QTest::addColumn<bool>("atStart");
+    QTest::newRow("-pv/pmt beyond doubles, root near -75%") << 1000.0 << -1e-300 << 1e300 << false;
+    QTest::newRow("root near 1e20") << 10.0 << -1e10 << 1e-10 << false;
+    QTest::newRow("one period") << 1.0 << -1.1 << 1.0 << false;
+    QTest::newRow("a millionth of a period") << 1e-6 << -1.0 << 2e-6 << false;
+    QTest::newRow("1e15 periods") << 1e15 << -1.0 << 1e3 << false;
+    QTest::newRow("root 1e-12 below 0") << 1e6 << -1.0 << 1e6 + 1e-3 << false;
+    QTest::newRow("root 1e-12 above 0") << 1e6 << -1.0 << 1e6 - 1e-3 << false;
+    QTest::newRow("root at -99.9999%") << 12.0 << -1.0 << 1e60 << false;
+    QTest::newRow("tiny amounts") << 360.0 << -5.703e-300 << 9.355e-297 << false;
+    QTest::newRow("12 periods back, root near -100%") << -12.0 << 1.0 << 1 + 1e-12 << false;
+    QTest::newRow("10 periods back, root near 1e20") << -10.0 << 1.0 << 1e180 << false;
+    QTest::newRow("half a period back, root near -100%") << -0.5 << 1.0 << 0.999999 << false;
+    QTest::newRow("half a period back, root near 1e20") << -0.5 << 1.0 << 1e-10 << false;
+    QTest::newRow("1e15 periods back") << -1e15 << 1.0 << 1e3 << false;
+    QTest::newRow("1e6 periods back, root 1e-12 above 0") << -1e6 << 1.0 << 1e6 + 1e-3 << false;
+    QTest::newRow("start: root near 1e10") << 10.0 << -1.0 << 1 + 1e-10 << true;
+    QTest::newRow("start: root near -100%") << 12.0 << -1.0 << 1e60 << true;
+    QTest::newRow("start: a millionth of a period, root near 3e43") << 1e-6 << -1.0 << 1e-4 << true;
+    QTest::newRow("start: a millionth of a period, root near -97%") << 1e-6 << -1.0 << 1e-7 << true;
+    QTest::newRow("start: just above one period") << 1 + 1e-9 << -1.0 << 1 + 5e-10 << true;
+    QTest::newRow("start: 1e15 periods") << 1e15 << -1.0 << 1e3 << true;
+    QTest::newRow("start: 12 periods back, root near -100%") << -12.0 << 1.0 << 1e-5 << true;
 }
 
 void SolverTest::rateAtExtremes()
@@ -109,18 +119,29 @@ void SolverTest::rateAtExtremes()
     QFETCH(double, nper);
     QFETCH(double, pmt);
     QFETCH(double, pv);
+    QFETCH(bool, atStart);
     testing_support::guardRow([&] {
-        const double rate = Rate(nper, pmt, pv);
-        const Check check = rateCheck(rate, nper, pmt, pv);
+        const double rate = Rate(nper, pmt, pv, atStart ? PaymentTiming::Begin : PaymentTiming::End);
+        const Check check = rateCheck(rate, nper, pmt, pv, atStart);
         QVERIFY2(fabsl(check.residual) <= check.allowed,
                  qPrintable(describe("Rate", nper, pmt, pv, rate, check)));
     });
 }
 
-// Loans with a known rate, and arbitrary pairs of amounts (every -pv/pmt > 0
-// has a root). Also reports the solver's iteration counts.
+void SolverTest::rateOverRandomLoans_data()
+{
+    QTest::addColumn<bool>("atStart");
+    QTest::newRow("payments at the end") << false;
+    QTest::newRow("payments at the start") << true;
+}
+
+// Loans with a known rate, and arbitrary pairs of amounts: at the end every
+// -pv/pmt > 0 has a root, at the start only -pv/pmt beyond 1 on the side of
+// nper. Also reports the solver's iteration counts.
 void SolverTest::rateOverRandomLoans()
 {
+    QFETCH(bool, atStart);
+    const PaymentTiming timing = atStart ? PaymentTiming::Begin : PaymentTiming::End;
     std::mt19937_64 random(7);
     std::uniform_real_distribution<double> unit(0, 1);
     std::vector<int> iterations;
@@ -135,29 +156,40 @@ void SolverTest::rateOverRandomLoans()
             const double known = unit(random) < 0.3 ? std::pow(10, -15 + 14 * unit(random))
                                                     : -0.99 + 10.99 * unit(random);
             try {
-                pv = PV(known, nper, pmt);
+                pv = PV(known, nper, pmt, timing);
             } catch (const RuntimeError&) {
                 continue;
             }
         }
         if (!std::isnormal(pv))
             continue;
-        const detail::RateSolution solution = detail::solveRate(nper, pmt, pv);
-        iterations.push_back(solution.iterations);
-        if (solution.rate == std::nextafter(-1.0, 0.0)) {
-            QVERIFY(logPresentFactor(solution.rate, nper) <= logl(-static_cast<long double>(pv) / pmt));
+        detail::RateSolution solution;
+        try {
+            solution = detail::solveRate(nper, pmt, pv, timing);
+        } catch (const RuntimeError& e) {
+            QVERIFY2(e.number() == InvalidArgument && atStart && (nper == 1 || (pv > -pmt) != (nper > 1)),
+                     qPrintable(QString("Rate(%1, %2, %3): error %4").arg(nper).arg(pmt).arg(pv).arg(e.number())));
             continue;
         }
-        const Check check = rateCheck(solution.rate, nper, pmt, pv);
+        iterations.push_back(solution.iterations);
+        if (solution.rate == std::nextafter(-1.0, 0.0)) {
+            // The root lies below: the factor, rising there only at the start
+            // with nper < 1, has not yet reached -pv/pmt.
+            const long double factor = logPresentFactor(solution.rate, nper, atStart);
+            const long double target = logl(-static_cast<long double>(pv) / pmt);
+            QVERIFY(atStart && nper < 1 ? factor >= target : factor <= target);
+            continue;
+        }
+        const Check check = rateCheck(solution.rate, nper, pmt, pv, atStart);
         worst = std::max(worst, fabsl(check.residual) / check.allowed);
         QVERIFY2(fabsl(check.residual) <= check.allowed,
                  qPrintable(describe("Rate", nper, pmt, pv, solution.rate, check)));
     }
     std::sort(iterations.begin(), iterations.end());
-    qInfo("Rate over %d random loans: iterations median %d, max %d; worst residual %.2f of allowed",
-          int(iterations.size()), iterations[iterations.size() / 2], iterations.back(),
+    qInfo("Rate over %d random loans, %s: iterations median %d, max %d; worst residual %.2f of allowed",
+          int(iterations.size()), QTest::currentDataTag(), iterations[iterations.size() / 2], iterations.back(),
           static_cast<double>(worst));
-    QVERIFY(iterations.size() > 3000);
+    QVERIFY(iterations.size() > (atStart ? 2000 : 3000));
     QVERIFY(iterations.back() <= 8);
 }
 

@@ -15,6 +15,8 @@
 using namespace finance;
 using testing_support::guardRow;
 
+constexpr PaymentTiming Begin = PaymentTiming::Begin;
+
 using Call = std::function<double()>;
 Q_DECLARE_METATYPE(Call)
 
@@ -64,6 +66,8 @@ private slots:
 private:
     double m_worstKnown = 0;
     double m_worstRandom = 0;
+    double m_worstKnownStart = 0;
+    double m_worstRandomStart = 0;
 };
 
 void TvmTest::knownValues_data()
@@ -95,6 +99,7 @@ void TvmTest::knownValues_data()
     QTest::newRow("IPmt at -100%, later") << Call([] { return IPmt(-1, 2, 10, 1000); }) << 0.0;
     QTest::newRow("IPmt -50%, last of 1000") << Call([] { return IPmt(-0.5, 1000, 1000, 1e6); }) << 4.6663180925160944e-296;
     QTest::newRow("IPmt -50%, second of 2000") << Call([] { return IPmt(-0.5, 2, 2000, 1e6); }) << 250000.0;
+    QTest::newRow("IPmt -50%, power below the doubles") << Call([] { return IPmt(-0.5, 1100, 1200, 1e300); }) << 7.3621518290228631e-32;
     // Negative nper: the relation holds at -pv/pmt = -((1+r)^3 - 1)/r, a
     // quadratic, and -((1+r)^0.5 - 1)/r, whose roots are solved by hand.
     QTest::newRow("Rate 3 periods back") << Call([] { return Rate(-3, -50, -200); }) << 0.30277563773199465;
@@ -120,6 +125,42 @@ void TvmTest::knownValues_data()
     QTest::newRow("hard NPer near interest") << Call([] { return NPer(0.01, -10.000000000001, 1000); }) << 3008.31459013643;
     QTest::newRow("hard IPmt last of 360") << Call([] { return IPmt(0.1, 360, 360, 1000); }) << -9.0909090909091;
     QTest::newRow("hard IPmt last of 1e6") << Call([] { return IPmt(0.05, 1e6, 1e6, 1000); }) << -2.38095238095238;
+
+    // Payments at the start, from mpmath at 60 digits with the relation
+    // pv*(1+r)^n + pmt*(1+r)*((1+r)^n - 1)/r = 0; the n = 0.5 rates by hand
+    // from (1+r)*a = v/(v+1), v = (1+r)^0.5, and n = 1e6 from the perpetuity
+    // (1+r)/r.
+    QTest::newRow("start: Pmt of 1000 at 10% for 10") << Call([] { return Pmt(0.1, 10, 1000, Begin); }) << -147.95035898410146;
+    QTest::newRow("start: PV of 100 at 10% for 10") << Call([] { return PV(0.1, 10, 100, Begin); }) << -675.90238162751507;
+    QTest::newRow("start: FV of 100 at 10% for 10") << Call([] { return FV(0.1, 10, -100, Begin); }) << 1753.1167061100001;
+    QTest::newRow("start: IPmt first period") << Call([] { return IPmt(0.1, 1, 10, 1000, Begin); }) << 0.0;
+    QTest::newRow("start: IPmt second period") << Call([] { return IPmt(0.1, 2, 10, 1000, Begin); }) << -85.204964101589858;
+    QTest::newRow("start: IPmt last of 360") << Call([] { return IPmt(0.1, 360, 360, 1000, Begin); }) << -8.2644628099173666;
+    QTest::newRow("start: IPmt last of 1e6") << Call([] { return IPmt(0.05, 1e6, 1e6, 1000, Begin); }) << -2.267573696145125;
+    QTest::newRow("start: IPmt -50%, power below the doubles") << Call([] { return IPmt(-0.5, 1100, 1200, 1e300, Begin); }) << 1.4724303658045726e-31;
+    QTest::newRow("start: IPmt at -100%, second") << Call([] { return IPmt(-1, 2, 10, 1000, Begin); }) << 1000.0;
+    QTest::newRow("start: PV tiny rate") << Call([] { return PV(1e-15, 1e6, 1, Begin); }) << -999999.9995000005;
+    QTest::newRow("start: PV huge power") << Call([] { return PV(-0.5, 1100, 1e-300, Begin); }) << -1.3582985290493859e+31;
+    QTest::newRow("start: FV huge power") << Call([] { return FV(0.5, 2000, 1e-300, Begin); }) << -4.5670878557213475e+52;
+    QTest::newRow("start: PV at -100%, one period") << Call([] { return PV(-1, 1, 100, Begin); }) << -100.0;
+    QTest::newRow("start: PV at -100%, half a period") << Call([] { return PV(-1, 0.5, 100, Begin); }) << 0.0;
+    QTest::newRow("start: FV at -100%, one period back") << Call([] { return FV(-1, -1, 100, Begin); }) << 100.0;
+    QTest::newRow("start: Pmt n 10000") << Call([] { return Pmt(0.1, 10000, 1000, Begin); }) << -90.909090909090914;
+    QTest::newRow("start: Pmt at -90%") << Call([] { return Pmt(-0.9, 10, 1000, Begin); }) << -9.0000000008999822e-7;
+    QTest::newRow("start: NPer ordinary") << Call([] { return NPer(0.1, -200, 1000, Begin); }) << 6.3596124235074743;
+    QTest::newRow("start: NPer negative rate") << Call([] { return NPer(-0.1, -50, 1000, Begin); }) << 11.105405524496789;
+    QTest::newRow("start: NPer tiny rate") << Call([] { return NPer(1e-12, -100, 1000, Begin); }) << 10.000000000045;
+    QTest::newRow("start: NPer near interest") << Call([] { return NPer(0.01, -9.90099009901, 1000, Begin); }) << 3239.5339541010906;
+    QTest::newRow("start: Rate 360") << Call([] { return Rate(360, -570.3, 93550, Begin); }) << 0.0051705654989065039;
+    QTest::newRow("start: Rate negative") << Call([] { return Rate(200, -500, 200000, Begin); }) << -0.0062885005423358395;
+    QTest::newRow("start: Rate large") << Call([] { return Rate(36, -300, 309.8, Begin); }) << 30.612244897959148;
+    QTest::newRow("start: Rate near -1/4") << Call([] { return Rate(48, -1, 1e6, Begin); }) << -0.23108722409197745;
+    QTest::newRow("start: Rate n 0.9, root below 0") << Call([] { return Rate(0.9, -100, 80, Begin); }) << -0.84171340382571658;
+    QTest::newRow("start: Rate n 0.5, root 15") << Call([] { return Rate(0.5, -100, 80, Begin); }) << 15.0;
+    QTest::newRow("start: Rate n 0.5, root -80/81") << Call([] { return Rate(0.5, -100, 10, Begin); }) << -0.98765432098765432;
+    QTest::newRow("start: Rate n 1e6, perpetuity") << Call([] { return Rate(1e6, -100, 1100, Begin); }) << 0.1;
+    QTest::newRow("start: Rate one payment, any rate") << Call([] { return Rate(1, -100, 100, Begin); }) << 0.0;
+    QTest::newRow("start: Rate of FV at 10% for 10") << Call([] { return Rate(-10, 100, 1753.11670611, Begin); }) << 0.1;
 }
 
 // The hard-case values are given to 15 digits, hence 1e-12 rather than a few ulps.
@@ -129,7 +170,8 @@ void TvmTest::knownValues()
     QFETCH(double, expected);
     guardRow([&] {
         const double value = call();
-        m_worstKnown = std::max(m_worstKnown, relativeError(value, expected));
+        double& worst = QByteArray(QTest::currentDataTag()).startsWith("start:") ? m_worstKnownStart : m_worstKnown;
+        worst = std::max(worst, relativeError(value, expected));
         QVERIFY2(relativeError(value, expected) <= 1e-12,
                  qPrintable(QString::number(value, 'g', 17)));
     });
@@ -146,6 +188,16 @@ void TvmTest::domainErrors_data()
     QTest::newRow("IPmt per 0") << Call([] { return IPmt(0.1, 0, 10, 1000); }) << 5;
     QTest::newRow("IPmt per 0.5") << Call([] { return IPmt(0.1, 0.5, 10, 1000); }) << 5;
     QTest::newRow("IPmt per beyond nper") << Call([] { return IPmt(0.1, 11, 10, 1000); }) << 5;
+    QTest::newRow("start: IPmt per 0.5") << Call([] { return IPmt(0.1, 0.5, 10, 1000, Begin); }) << 5;
+    QTest::newRow("start: IPmt at -100%, per 1.5") << Call([] { return IPmt(-1, 1.5, 10, 1000, Begin); }) << 6;
+    QTest::newRow("start: NPer payment equals interest") << Call([] { return NPer(0.25, -200, 1000, Begin); }) << 5;
+    QTest::newRow("start: Pmt at -100%, half a period") << Call([] { return Pmt(-1, 0.5, 1000, Begin); }) << 6;
+    QTest::newRow("start: PV at -100%") << Call([] { return PV(-1, 10, 100, Begin); }) << 6;
+    QTest::newRow("start: Rate loan of one payment") << Call([] { return Rate(10, -100, 100, Begin); }) << 5;
+    QTest::newRow("start: Rate loan below one payment") << Call([] { return Rate(10, -100, 50, Begin); }) << 5;
+    QTest::newRow("start: Rate n 0.5, loan above one payment") << Call([] { return Rate(0.5, -100, 200, Begin); }) << 5;
+    QTest::newRow("start: Rate n 1, loan not the payment") << Call([] { return Rate(1, -100, 50, Begin); }) << 5;
+    QTest::newRow("start: Rate nper negative, loan") << Call([] { return Rate(-5, -100, 1000, Begin); }) << 5;
     QTest::newRow("NPer payment equals interest") << Call([] { return NPer(0.1, -100, 1000); }) << 5;
     QTest::newRow("NPer payment below interest") << Call([] { return NPer(0.1, -50, 1000); }) << 5;
     QTest::newRow("NPer payment equals typed interest") << Call([] { return NPer(0.15, 94148.52, -627656.8); }) << 5;
@@ -218,15 +270,21 @@ void TvmTest::againstExtendedPrecision()
             {"FV", [&] { return FV(r, n, amount); }, -amount * s},
             {"Pmt", [&] { return Pmt(r, n, amount); }, -amount / a},
             {"IPmt", [&] { return IPmt(r, per, n, amount); }, -r * amount * share},
+            {"PV at the start", [&] { return PV(r, n, amount, Begin); }, -amount * a * (1 + r)},
+            {"FV at the start", [&] { return FV(r, n, amount, Begin); }, -amount * s * (1 + r)},
+            {"Pmt at the start", [&] { return Pmt(r, n, amount, Begin); }, -amount / (a * (1 + r))},
+            {"IPmt at the start", [&] { return IPmt(r, per, n, amount, Begin); },
+             per == 1 ? 0 : -r * amount * share / (1 + r)},
         };
         for (const auto& c : cases) {
             if (c.expected == 0 || fabsl(c.expected) > DBL_MAX / 2 || fabsl(c.expected) < 1e-290)
                 continue;
-            if (c.name == std::string("IPmt") && per < 1)
+            if (std::string(c.name).rfind("IPmt", 0) == 0 && per < 1)
                 continue;
             const double value = c.call();
             const double error = static_cast<double>(fabsl((value - c.expected) / c.expected));
-            m_worstRandom = std::max(m_worstRandom, error / tolerance);
+            double& worst = std::string(c.name).find("start") != std::string::npos ? m_worstRandomStart : m_worstRandom;
+            worst = std::max(worst, error / tolerance);
             QVERIFY2(error <= tolerance,
                      qPrintable(QString("%1(%2, %3, %4) = %5, error %6")
                                     .arg(c.name)
@@ -265,7 +323,10 @@ void TvmTest::anyArgumentsGiveNumberOrError()
         const double a = argument(), b = argument(), c = argument(), d = argument();
         for (const Call& call : {Call([&] { return PV(a, b, c); }), Call([&] { return FV(a, b, c); }),
                                  Call([&] { return Pmt(a, b, c); }), Call([&] { return NPer(a, b, c); }),
-                                 Call([&] { return Rate(a, b, c); }), Call([&] { return IPmt(a, b, c, d); })}) {
+                                 Call([&] { return Rate(a, b, c); }), Call([&] { return IPmt(a, b, c, d); }),
+                                 Call([&] { return PV(a, b, c, Begin); }), Call([&] { return FV(a, b, c, Begin); }),
+                                 Call([&] { return Pmt(a, b, c, Begin); }), Call([&] { return NPer(a, b, c, Begin); }),
+                                 Call([&] { return Rate(a, b, c, Begin); }), Call([&] { return IPmt(a, b, c, d, Begin); })}) {
             try {
                 QVERIFY(std::isfinite(call()));
             } catch (const RuntimeError& e) {
@@ -279,11 +340,15 @@ void TvmTest::interestAddsUpToTotalInterest_data()
 {
     QTest::addColumn<double>("rate");
     QTest::addColumn<int>("nper");
-    QTest::newRow("10% over 360") << 0.1 << 360;
-    QTest::newRow("0.5% over 240") << 0.005 << 240;
-    QTest::newRow("1e-9 over 1000") << 1e-9 << 1000;
-    QTest::newRow("-5% over 100") << -0.05 << 100;
-    QTest::newRow("250% over 12") << 2.5 << 12;
+    QTest::addColumn<bool>("atStart");
+    QTest::newRow("10% over 360") << 0.1 << 360 << false;
+    QTest::newRow("0.5% over 240") << 0.005 << 240 << false;
+    QTest::newRow("1e-9 over 1000") << 1e-9 << 1000 << false;
+    QTest::newRow("-5% over 100") << -0.05 << 100 << false;
+    QTest::newRow("250% over 12") << 2.5 << 12 << false;
+    QTest::newRow("start: 10% over 360") << 0.1 << 360 << true;
+    QTest::newRow("start: -5% over 100") << -0.05 << 100 << true;
+    QTest::newRow("start: 250% over 12") << 2.5 << 12 << true;
 }
 
 // The interest parts of all payments make up everything paid beyond the loan.
@@ -291,13 +356,15 @@ void TvmTest::interestAddsUpToTotalInterest()
 {
     QFETCH(double, rate);
     QFETCH(int, nper);
+    QFETCH(bool, atStart);
+    const PaymentTiming timing = atStart ? Begin : PaymentTiming::End;
     guardRow([&] {
         const double pv = 100000;
-        const double pmt = Pmt(rate, nper, pv);
+        const double pmt = Pmt(rate, nper, pv, timing);
         double total = 0;
         double magnitude = 0;
         for (int per = 1; per <= nper; ++per) {
-            const double interest = IPmt(rate, per, nper, pv);
+            const double interest = IPmt(rate, per, nper, pv, timing);
             total += interest;
             magnitude += std::fabs(interest);
         }
@@ -311,6 +378,8 @@ void TvmTest::cleanupTestCase()
 {
     qInfo("worst relative error on the known values: %.3g; against long double: %.3f of the tolerance",
           m_worstKnown, m_worstRandom);
+    qInfo("payments at the start: worst relative error on the known values: %.3g; against long double: %.3f of the tolerance",
+          m_worstKnownStart, m_worstRandomStart);
 }
 
 QTEST_APPLESS_MAIN(TvmTest)
