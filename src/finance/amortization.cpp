@@ -1,7 +1,6 @@
 #include "finance/amortization.h"
 
 #include "finance/checks.h"
-#include "finance/finance.h"
 
 #include <cmath>
 
@@ -62,7 +61,7 @@ Schedule amortize(const Loan& loan)
 
     Schedule schedule;
     schedule.loan = centsOf(loan.presentValue);
-    schedule.payment = centsOf(Pmt(loan.rate, loan.periods, std::fabs(loan.presentValue)));
+    schedule.payment = centsOf(Pmt(loan.rate, loan.periods, std::fabs(loan.presentValue), loan.timing));
     if (schedule.loan < 0 || schedule.payment < 0)
         return refused(Schedule::Refusal::AmountTooLarge);
 
@@ -70,6 +69,7 @@ Schedule amortize(const Loan& loan)
     // like the rate. It stays below maxScheduleCents: at a negative rate it is
     // at most the balance, at a positive one the payment must exceed it.
     const double rateMagnitude = std::fabs(loan.rate);
+    const bool firstWithoutInterest = loan.timing == PaymentTiming::Begin;
     const std::int64_t rateSign = loan.rate < 0 ? -1 : 1;
     const std::int64_t payment = schedule.payment;
     std::int64_t balance = schedule.loan;
@@ -78,13 +78,15 @@ Schedule amortize(const Loan& loan)
     schedule.rows.reserve(static_cast<std::size_t>(rowCount));
     for (std::int64_t period = 1;; ++period) {
         const std::int64_t interest =
-            rateSign * static_cast<std::int64_t>(roundedProduct(double(balance), rateMagnitude));
+            period == 1 && firstWithoutInterest
+                ? 0
+                : rateSign * static_cast<std::int64_t>(roundedProduct(double(balance), rateMagnitude));
         const std::int64_t owed = balance + interest;
         const bool last = period == rowCount || payment >= owed;
         const std::int64_t paid = last ? owed : payment;
         const std::int64_t principal = paid - interest;
         // With a positive rate the interest only falls, so a payment that does
-        // not cover it fails in the first period.
+        // not cover it fails in the first period that carries interest.
         if (!last && principal <= 0)
             return refused(Schedule::Refusal::PaymentBelowInterest);
         balance -= principal;

@@ -2,6 +2,8 @@
 // in interest and in principal, and what is still owed after it.
 #pragma once
 
+#include "finance/finance.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -14,6 +16,7 @@ struct Loan {
     double presentValue = 0;
     double rate = 0;
     double periods = 0;
+    PaymentTiming timing = PaymentTiming::End;
 };
 
 // One payment of a schedule, in cents.
@@ -45,9 +48,11 @@ struct Schedule {
     std::int64_t totalPrincipal = 0;
 };
 
-// The rule: the loan and its regular payment, Pmt(rate, periods, loan), are
-// rounded to the cent; each period's interest is the balance times the rate,
-// rounded to the cent; the principal is the payment minus the interest. Every
+// The rule: the loan and its regular payment, Pmt(rate, periods, loan, timing),
+// are rounded to the cent; each payment's interest is the balance times the
+// rate, rounded to the cent (with PaymentTiming::Begin, payment 1 falls before
+// any interest and carries none, and each later one the interest of the period
+// before it); the principal is the payment minus the interest. Every
 // rounding is of the exact binary value, an exact half away from zero, as the
 // "standard" format rounds. There are ceil(periods) payments (a number of
 // periods within a relative 1e-9 of a whole one counts as that whole one); the last is

@@ -24,6 +24,7 @@ private slots:
 
 void AmortizationTest::schedules_data()
 {
+    QTest::addColumn<bool>("atStart");
     QTest::addColumn<double>("presentValue");
     QTest::addColumn<double>("rate");
     QTest::addColumn<double>("periods");
@@ -33,29 +34,32 @@ void AmortizationTest::schedules_data()
     QTest::addColumn<qint64>("secondInterest");
     QTest::addColumn<qint64>("lastPayment");
     QTest::addColumn<qint64>("totalInterest");
+    const auto atEnd = [](const char* name) -> QTestData& { return QTest::newRow(name) << false; };
 
-    QTest::newRow("1000 at 10% for 10") << 1000.0 << 0.1 << 10.0 << 10 << 16275LL << 10000LL << 9373LL << 16269LL
-                                        << 62744LL;
-    QTest::newRow("the loan's sign is not the schedule's")
+    atEnd("1000 at 10% for 10") << 1000.0 << 0.1 << 10.0 << 10 << 16275LL << 10000LL << 9373LL << 16269LL << 62744LL;
+    atEnd("the loan's sign is not the schedule's")
         << -1000.0 << 0.1 << 10.0 << 10 << 16275LL << 10000LL << 9373LL << 16269LL << 62744LL;
-    QTest::newRow("rate 0") << 1000.0 << 0.0 << 7.0 << 7 << 14286LL << 0LL << 0LL << 14284LL << 0LL;
+    atEnd("rate 0") << 1000.0 << 0.0 << 7.0 << 7 << 14286LL << 0LL << 0LL << 14284LL << 0LL;
     // NPer(0.05, -100, 1000) = ln 2 / ln 1.05, as tab 3 computes it.
-    QTest::newRow("14.2067 periods of 100 at 5%")
+    atEnd("14.2067 periods of 100 at 5%")
         << 1000.0 << 0.05 << 14.206699082890461 << 15 << 10000LL << 5000LL << 4750LL << 2113LL << 42113LL;
-    QTest::newRow("within 1e-9 of 10 periods")
+    atEnd("within 1e-9 of 10 periods")
         << 1000.0 << 0.1 << 10.000000000000002 << 10 << 16275LL << 10000LL << 9373LL << 16269LL << 62744LL;
-    QTest::newRow("negative rate") << 1000.0 << -0.05 << 10.0 << 10 << 7461LL << -5000LL << -4377LL << 7457LL
-                                   << -25394LL;
-    QTest::newRow("200,000 at 0.5% for 360")
+    atEnd("negative rate") << 1000.0 << -0.05 << 10.0 << 10 << 7461LL << -5000LL << -4377LL << 7457LL << -25394LL;
+    atEnd("200,000 at 0.5% for 360")
         << 200000.0 << 0.005 << 360.0 << 360 << 119910LL << 100000LL << 99900LL << 120014LL << 23167704LL;
     // 0.05 / 10 rounds up to a cent, which pays the loan off in 5 periods.
-    QTest::newRow("a payment rounded up ends early") << 0.05 << 0.0 << 10.0 << 5 << 1LL << 0LL << 0LL << 1LL << 0LL;
-    QTest::newRow("1,000,000 periods") << 1e6 << 0.0 << 1e6 << 1000000 << 100LL << 0LL << 0LL << 100LL << 0LL;
+    atEnd("a payment rounded up ends early") << 0.05 << 0.0 << 10.0 << 5 << 1LL << 0LL << 0LL << 1LL << 0LL;
+    atEnd("1,000,000 periods") << 1e6 << 0.0 << 1e6 << 1000000 << 100LL << 0LL << 0LL << 100LL << 0LL;
+    // Payment 1000 / (1.1 * a(10)) = 147.95; then 852.05 * 0.1 = 85.205 -> 85.21.
+    QTest::newRow("payments at the start: the first is all principal")
+        << true << 1000.0 << 0.1 << 10.0 << 10 << 14795LL << 0LL << 8521LL << 14798LL << 47953LL;
 }
 
 // Besides the table's figures, every row adds up and the balance runs to 0.
 void AmortizationTest::schedules()
 {
+    QFETCH(bool, atStart);
     QFETCH(double, presentValue);
     QFETCH(double, rate);
     QFETCH(double, periods);
@@ -66,7 +70,8 @@ void AmortizationTest::schedules()
     QFETCH(qint64, lastPayment);
     QFETCH(qint64, totalInterest);
     guardRow([&] {
-        const Schedule schedule = amortize({presentValue, rate, periods});
+        const PaymentTiming timing = atStart ? PaymentTiming::Begin : PaymentTiming::End;
+        const Schedule schedule = amortize({presentValue, rate, periods, timing});
         QCOMPARE(int(schedule.refusal), int(Schedule::Refusal::None));
         QCOMPARE(int(schedule.rows.size()), rows);
         QCOMPARE(schedule.payment, payment);
