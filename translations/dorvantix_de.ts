@@ -425,6 +425,14 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
     </message>
 </context>
 <context>
+    <name>app::PaymentTimingSetting</name>
+    <message>
+        <source>BEGIN</source>
+        <extracomment>Marks that payments fall at the start of each period; capitals, one word.</extracomment>
+        <translation>VORSCHÜSSIG</translation>
+    </message>
+</context>
+<context>
     <name>app::TableExport</name>
     <message>
         <source>Save as CSV</source>
