@@ -192,6 +192,8 @@ void Form2::buildControls()
     m_text[2] = newField("Text(3)", tr("Periods"), this);
     m_text[5] = newField("Text(6)", tr("Rate"), this);
     Command6 = newButton("Command6", tr("Run"), tr("Lists the payment for each number of periods"), this);
+    m_timingMarker = app::newTimingMarker(this);
+    app::setTextColor(m_timingMarker, black);
 }
 
 void Form2::placeControls()
@@ -234,7 +236,14 @@ void Form2::placeControls()
         {"Label6",     5880, 2400,  1215,  495},
         {"List2",      4440, 2760,  3975,  1260},
         {"Command4",   8520, 3360,  1215,  495},
+        {"timingMarker", 4440, 5040,  1815,  495},
     });
+}
+
+void Form2::followTiming(const app::PaymentTimingSetting& setting)
+{
+    m_timing = &setting;
+    app::showTimingOn(m_timingMarker, setting);
 }
 
 void Form2::setFocusOrder()

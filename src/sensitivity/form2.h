@@ -7,9 +7,12 @@
 // fields and its "Run" button and resetting all six fields; Command1_Click and
 // Command6_Click check the mode's fields and fill its list; the three clearing
 // buttons empty the fields or one list. The mode lives only in the controls'
-// own state. Every handler runs through the shared error path.
+// own state. The timing of payments is the main window's, followed through
+// followTiming; each run reads it when it starts. Every handler runs through
+// the shared error path.
 #pragma once
 
+#include "app/payment_timing.h"
 #include "app/platform.h"
 #include "finance/amortization.h"
 
@@ -18,6 +21,7 @@
 
 #include <array>
 
+class QLabel;
 class QLineEdit;
 class QListView;
 class FormButton;
@@ -42,6 +46,10 @@ public:
 
     // The control array Text(1)..Text(6), numbered as the design numbers it.
     QLineEdit* Text(int i) const;
+
+    // Runs with setting's timing from the next "Run" on, and shows the marker
+    // while payments fall at the start. Until called, they fall at the end.
+    void followTiming(const app::PaymentTimingSetting& setting);
 
 signals:
     // A line of either list asks for its schedule: the run's loan and fixed
@@ -71,6 +79,7 @@ private:
     void Command6_Click();
     void run(const RunMode& mode);
     void addScheduleAction(QListView* list, const sensitivity::PaymentListModel* lines, const finance::Loan* runLoan);
+    finance::PaymentTiming timing() const;
 
     app::Platform& m_platform;
 
@@ -93,6 +102,8 @@ private:
     finance::Loan m_list2Loan;
     QPointer<chart::ChartWindow> m_list1Chart;
     QPointer<chart::ChartWindow> m_list2Chart;
+    QLabel* m_timingMarker = nullptr;
+    QPointer<const app::PaymentTimingSetting> m_timing;
 
     // The runs' working numbers; they keep their last values between runs.
     double m_loan = 0;

@@ -113,9 +113,12 @@ void Form2::run(const RunMode& mode)
         return;
     }
 
+    const finance::PaymentTiming timing = this->timing();
     finance::Loan& runLoan = mode.counterIsRate ? m_list1Loan : m_list2Loan;
     runLoan.presentValue = m_loan;
     (mode.counterIsRate ? runLoan.periods : runLoan.rate) = m_fixed;
+    // A line's schedule has the payments the run listed.
+    runLoan.timing = timing;
     const BusyCursor busy(plan.lines >= busyCursorLines);
     std::vector<sensitivity::PaymentLine> lines;
     lines.reserve(plan.lines);
@@ -123,8 +126,8 @@ void Form2::run(const RunMode& mode)
     try {
         // The counter is advanced by repeated addition, as the plan counted it.
         for (m_counter = m_lower; m_counter <= m_end; m_counter += m_step) {
-            const double payment = mode.counterIsRate ? finance::Pmt(m_counter, m_fixed, m_loan)
-                                                      : finance::Pmt(m_fixed, m_counter, m_loan);
+            const double payment = mode.counterIsRate ? finance::Pmt(m_counter, m_fixed, m_loan, timing)
+                                                      : finance::Pmt(m_fixed, m_counter, m_loan, timing);
             m_payment = sensitivity::linePayment(payment);
             lines.push_back({m_payment, m_counter});
         }
@@ -134,4 +137,9 @@ void Form2::run(const RunMode& mode)
         throw;
     }
     mode.lines->append(std::move(lines));
+}
+
+finance::PaymentTiming Form2::timing() const
+{
+    return m_timing ? m_timing->timing() : finance::PaymentTiming::End;
 }

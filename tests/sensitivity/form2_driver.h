@@ -21,6 +21,7 @@ public:
     Form2Driver() : form(new Form2(fakes.platform))
     {
         form->load();
+        form->followTiming(timing);
         showAndExpose(form);
     }
     ~Form2Driver() { delete form.data(); }
@@ -77,6 +78,8 @@ public:
     }
 
     FakePlatform fakes;
+    // The main window's switch, payments at the end until a test sets it.
+    app::PaymentTimingSetting timing;
     QPointer<Form2> form;
 };
 

@@ -112,6 +112,7 @@ private slots:
         row("Label6", 5880, 2400, 1215, 495, "PERIODS", 9.75, false);
         row("List2", 4440, 2760, 3975, 1260, "", 12, false);
         row("Command4", 8520, 3360, 1215, 495, "Clear list", 9.75, false);
+        row("timingMarker", 4440, 5040, 1815, 495, "BEGIN", 9.75, true);
     }
 
     void controlSitsInItsBox()
@@ -123,6 +124,8 @@ private slots:
         QFETCH(bool, bold);
 
         Form2Driver window;
+        // Payments at the start, so that the marker shows too.
+        window.timing.setTiming(finance::PaymentTiming::Begin);
         QWidget* control = window.control(qPrintable(name));
         QVERIFY(control);
         QCOMPARE(control->geometry(), QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height())));

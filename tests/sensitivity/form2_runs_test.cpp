@@ -39,34 +39,40 @@ private slots:
 
     void listsOneLinePerStep_data()
     {
+        QTest::addColumn<bool>("paymentsAtStart");
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("loan");
         QTest::addColumn<QString>("lower");
         QTest::addColumn<QString>("upper");
         QTest::addColumn<QString>("fixed");
         QTest::addColumn<QStringList>("lines");
+        const auto atEnd = [](const char* name) -> QTestData& { return QTest::newRow(name) << false; };
+        const auto atStart = [](const char* name) -> QTestData& { return QTest::newRow(name) << true; };
 
         const QStringList fivePercentToSix{"-1128.25   //  5.00%", "-1144.22   //  5.25%", "-1160.29   //  5.50%",
                                            "-1176.48   //  5.75%", "-1192.77   //  6.00%"};
         const QStringList zeroToOnePercent{"-1000   //  0.00%",   "-1016.32   //  0.25%", "-1032.8   //  0.50%",
                                            "-1049.42   //  0.75%", "-1066.19   //  1.00%", "-1083.1   //  1.25%"};
-        QTest::newRow("rate 5% to 6%: last line on the upper bound")
+        atEnd("rate 5% to 6%: last line on the upper bound")
             << 1 << "10000" << "0.05" << "0.06" << "12" << fivePercentToSix;
-        QTest::newRow("rate 0 to 1%: last line one step beyond")
+        atEnd("rate 0 to 1%: last line one step beyond")
             << 1 << "12000" << "0" << "0.01" << "12" << zeroToOnePercent;
-        QTest::newRow("loan with a thousands separator is ten thousand")
+        atEnd("loan with a thousands separator is ten thousand")
             << 1 << "10,000" << "0.05" << "0.06" << "12" << fivePercentToSix;
-        QTest::newRow("blank lower bound reads as 0") << 1 << "12000" << " " << "0.01" << "12" << zeroToOnePercent;
-        QTest::newRow("negative rates, counter ends just above 0")
+        atEnd("blank lower bound reads as 0") << 1 << "12000" << " " << "0.01" << "12" << zeroToOnePercent;
+        atEnd("negative rates, counter ends just above 0")
             << 1 << "1000" << "-0.01" << "0" << "2"
             << QStringList{"-492.51   //  -1.00%", "-494.38   //  -0.75%", "-496.25   //  -0.50%",
                            "-498.13   //  -0.25%", "-500   //  0.00%"};
-        QTest::newRow("periods 10 to 12")
+        atEnd("periods 10 to 12")
             << 2 << "5000" << "10" << "12" << "0.01"
             << QStringList{"-527.91     //    10", "-482.27     //    11", "-444.24     //    12"};
-        QTest::newRow("periods 2.5 to 5 keep the fraction")
+        atEnd("periods 2.5 to 5 keep the fraction")
             << 2 << "5000" << "2.5" << "5" << "0.01"
             << QStringList{"-2035.09     //    2.5", "-1460.85     //    3.5", "-1141.84     //    4.5"};
+        atStart("periods 10 to 12, payments at the start")
+            << 2 << "5000" << "10" << "12" << "0.01"
+            << QStringList{"-522.68     //    10", "-477.5     //    11", "-439.85     //    12"};
     }
 
     void listsOneLinePerStep()
@@ -77,8 +83,10 @@ private slots:
         QFETCH(QString, upper);
         QFETCH(QString, fixed);
         QFETCH(QStringList, lines);
+        QFETCH(bool, paymentsAtStart);
 
         Form2Driver window;
+        window.timing.setTiming(paymentsAtStart ? finance::PaymentTiming::Begin : finance::PaymentTiming::End);
         window.chooseMode(loan, mode);
         const int first = mode == 1 ? 1 : 4;
         window.run(first, lower, upper, fixed);
@@ -284,9 +292,11 @@ private slots:
         QTest::addColumn<bool>("doubleClick");
         QTest::addColumn<double>("rate");
         QTest::addColumn<double>("periods");
-        QTest::newRow("rate list, double click") << 1 << "12" << true << 0.0525 << 12.0;
-        QTest::newRow("periods list, double click") << 2 << "0.01" << true << 0.01 << 2.0;
-        QTest::newRow("periods list, Amortization Schedule...") << 2 << "0.01" << false << 0.01 << 2.0;
+        QTest::addColumn<bool>("paymentsAtStart");
+        QTest::newRow("rate list, double click") << 1 << "12" << true << 0.0525 << 12.0 << false;
+        QTest::newRow("periods list, double click") << 2 << "0.01" << true << 0.01 << 2.0 << false;
+        QTest::newRow("periods list, Amortization Schedule...") << 2 << "0.01" << false << 0.01 << 2.0 << false;
+        QTest::newRow("rate list run with payments at the start") << 1 << "12" << true << 0.0525 << 12.0 << true;
     }
 
     void lineAsksForItsSchedule()
@@ -296,9 +306,14 @@ private slots:
         QFETCH(bool, doubleClick);
         QFETCH(double, rate);
         QFETCH(double, periods);
+        QFETCH(bool, paymentsAtStart);
+        const auto timing = paymentsAtStart ? finance::PaymentTiming::Begin : finance::PaymentTiming::End;
         Form2Driver window;
+        window.timing.setTiming(timing);
         window.chooseMode("1,000", mode);
         window.run(mode == 1 ? 1 : 4, mode == 1 ? "0.05" : "1", mode == 1 ? "0.06" : "5", fixed);
+        // The line keeps the timing of its run, whatever the switch says since.
+        window.timing.setTiming(finance::PaymentTiming::End);
         // Clearing the fields afterwards changes nothing: the line belongs to its run.
         window.click(window.button("Command2"));
         QSignalSpy requests(window.form, &Form2::scheduleRequested);
@@ -316,6 +331,7 @@ private slots:
         QCOMPARE(loan.presentValue, 1000.0);
         QCOMPARE(loan.rate, rate);
         QCOMPARE(loan.periods, periods);
+        QCOMPARE(loan.timing, timing);
     }
 
 private:
