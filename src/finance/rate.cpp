@@ -4,7 +4,9 @@
 // convex for n > 1 and concave for n < 1, so Newton steps from the proper side
 // move straight to the root; a step that leaves the bracket is held at its
 // end. This converges in a handful of steps where plain Newton from 0.1
-// stalls (every long loan) or wanders below -1.
+// stalls (every long loan) or wanders below -1. Payments at the start and
+// negative nper come down to the same problem or to its like for payments at
+// the start with 0 < nper < 1 (see solveRate).
 #include "finance/rate_solver.h"
 
 #include "finance/annuity.h"
@@ -86,19 +88,18 @@ Growth solveGrowth(double nper, double pmt, double pv, bool atStart)
     // log1p(target) and log1p(1/target), also when target over- or underflowed.
     const double logOnePlusTarget =
         std::isfinite(target) ? std::log1p(target) : logTarget;
-    const auto logOnePlusInverse = [](double value, double logValue) {
-        return value >= DBL_MIN && std::isfinite(1 / value) ? std::log1p(1 / value) : std::log1p(value) - logValue;
-    };
+    const double logOnePlusInverse =
+        target >= DBL_MIN && std::isfinite(1 / target) ? std::log1p(1 / target) : -logTarget;
     // 1 - c at the start, from the amounts themselves so that no digit is
     // lost, and its log, which for a small c needs log1p.
     const double shortfall = (std::fabs(pmt) - std::fabs(pv)) / std::fabs(pmt);
-    const double logShortfall = target < 0.5 ? std::log1p(-target) : std::log(shortfall);
+    const double logShortfall = !atStart ? 0 : target < 0.5 ? std::log1p(-target) : std::log(shortfall);
 
     double low = 0;
     double high = 0;
     if (!atStart) {
         if (target < nper)
-            high = logOnePlusInverse(target, logTarget);
+            high = logOnePlusInverse;
         else
             low = -logOnePlusTarget / nper;
     } else {
@@ -122,7 +123,7 @@ Growth solveGrowth(double nper, double pmt, double pv, bool atStart)
     const double rest = 1 - nper;
     // log((1-n)/(1-c)) = log1p((c - n)/(1 - c)), which keeps its digits when
     // c is close to n and the root close to 0.
-    const double qAbove = std::log1p((target - nper) / shortfall);
+    const double qAbove = above ? std::log1p((target - nper) / shortfall) : 0;
     struct Residual {
         double value;
         double noise;
@@ -147,7 +148,7 @@ Growth solveGrowth(double nper, double pmt, double pv, bool atStart)
         return -sign * (nper * logExpm1RatioSlope(-nper * x) + sign * logExpm1RatioSlope(sign * x));
     };
 
-    // Newton from the proper side of a convex (nper > 1 at the end, below 0
+    // Newton from the proper side of a convex (nper > 1 at the end; log(c/f)
     // at the start) or concave phi moves monotonically to the root; a step
     // from the other side lands on the proper side, and one that overshoots
     // the bracket is held at its end. Without the default guess we start
