@@ -186,6 +186,10 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
         <source>&amp;Amortization Schedule...</source>
         <translation>&amp;Tilgungsplan...</translation>
     </message>
+    <message>
+        <source>Payments at Period &amp;Start</source>
+        <translation>Zahlungen zu Perioden&amp;beginn</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

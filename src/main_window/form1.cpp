@@ -2,6 +2,7 @@
 
 #include "app/error_guard.h"
 #include "app/layout.h"
+#include "app/payment_timing.h"
 #include "main_window/form1_colors.h"
 #include "app/form_button.h"
 #include "main_window/tab_strip.h"
@@ -53,6 +54,7 @@ Form1::Form1(app::Platform& platform, QWidget* parent) : QMainWindow(parent), m_
 {
     setWindowTitle(tr("Quandrel Calculator"));
     setWindowIcon(info_window::applicationIcon());
+    m_timing = new app::PaymentTimingSetting(this);
     createControls();
     createMenus();
     placeAndStyleControls();
@@ -119,6 +121,9 @@ void Form1::createControls()
     Command2 = newButton(m_clientArea, "Command2", tr("Exit"));
     Command5 = newButton(m_clientArea, "Command5", tr("Sensitivity Analysis"));
     Command4->setStackedCaption(true);
+
+    m_timingMarker = app::newTimingMarker(m_clientArea);
+    app::showTimingOn(m_timingMarker, *m_timing);
 }
 
 void Form1::createMenus()
@@ -134,6 +139,10 @@ void Form1::createMenus()
     m_scheduleAction->setObjectName(QStringLiteral("scheduleAction"));
     m_scheduleAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     m_scheduleAction->setEnabled(false);
+    m_paymentsAtStart = m_tools->addAction(tr("Payments at Period &Start"));
+    m_paymentsAtStart->setObjectName(QStringLiteral("paymentsAtStart"));
+    m_paymentsAtStart->setCheckable(true);
+    m_paymentsAtStart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Help"));
@@ -156,6 +165,7 @@ void Form1::placeAndStyleControls()
         {"Text(4)",      1680, 3720,  1215,   495},
         {"Label5",        120, 4440,  1335,   495},
         {"Text1",        1680, 4440,  1215,   495},
+        {"timingMarker", 3240, 1560,  1815,   495},
         {"Command4",     7560, 4680,   255,  1215},
         {"Command1",     1560, 5400,  1215,   495},
         {"Command3",     3000, 5400,  1335,   495},
@@ -170,7 +180,7 @@ void Form1::placeAndStyleControls()
     m_clientArea->setPalette(back);
     m_clientArea->setAutoFillBackground(true);
 
-    for (QLabel* label : {Label1, Label2, Label3})
+    for (QLabel* label : {Label1, Label2, Label3, m_timingMarker})
         app::setColors(label, form1::backColor(), form1::buttonTextColor());
     for (QLabel* label : {Label4, Label5}) {
         app::setColors(label, form1::backColor(), form1::resultColor());
@@ -207,6 +217,7 @@ void Form1::connectHandlers()
     connect(Command5, &QPushButton::clicked, this, handler(&Form1::Command5_Click));
     connect(Exit, &QAction::triggered, this, handler(&Form1::Exit_Click));
     connect(About, &QAction::triggered, this, handler(&Form1::About_Click));
+    connect(m_paymentsAtStart, &QAction::toggled, this, handler(&Form1::paymentTimingToggled));
     // Return or Enter in an input field runs "Run", as "=" does on a calculator.
     for (QLineEdit* field : m_text)
         connect(field, &QLineEdit::returnPressed, Command1, [this, field] {

@@ -10,7 +10,9 @@
 // failed calculation is reported and the window goes on. A run on a tab that
 // defines a whole loan (rate, periods, present value, payment) offers its
 // amortization schedule in the Tools menu, until the next run, a tab change
-// or "Clear Fields".
+// or "Clear Fields". "Payments at Period Start" in the Tools menu sets when
+// payments fall for the next run here and in the windows opened from here;
+// it recomputes nothing.
 #pragma once
 
 #include "app/platform.h"
@@ -33,6 +35,10 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QTabBar;
+
+namespace app {
+class PaymentTimingSetting;
+}
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -58,6 +64,7 @@ public:
     void Exit_Click();
     void About_Click();
     void Schedule_Click();
+    void paymentTimingToggled();
 
 private:
     void createControls();
@@ -104,6 +111,11 @@ private:
     QAction* About = nullptr;
     QMenu* m_tools = nullptr;
     QAction* m_scheduleAction = nullptr;
+    QAction* m_paymentsAtStart = nullptr;
+    QLabel* m_timingMarker = nullptr;
+
+    // The timing of payments, handed to the secondary windows.
+    app::PaymentTimingSetting* m_timing = nullptr;
 
     // The secondary windows: at most one of each, null until first opened
     // and again once closed.

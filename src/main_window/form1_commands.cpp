@@ -2,6 +2,7 @@
 // emptying the fields, and opening the two secondary windows.
 #include "main_window/form1.h"
 
+#include "app/payment_timing.h"
 #include "info_window/form3.h"
 #include "sensitivity/form2.h"
 
@@ -71,7 +72,14 @@ void Form1::Command4_Click()
 // The sensitivity window opens where the system puts new windows.
 void Form1::Command5_Click()
 {
-    showSingle(m_form2, m_platform, [](Form2&) {});
+    showSingle(m_form2, m_platform, [this](Form2& sensitivity) { sensitivity.followTiming(*m_timing); });
     // A line of a sensitivity list opens its schedule in the one schedule window.
     connect(m_form2, &Form2::scheduleRequested, this, &Form1::openLineSchedule, Qt::UniqueConnection);
+}
+
+// Only the next "Run" uses the new timing: the answers shown stay as they are.
+void Form1::paymentTimingToggled()
+{
+    m_timing->setTiming(m_paymentsAtStart->isChecked() ? finance::PaymentTiming::Begin
+                                                       : finance::PaymentTiming::End);
 }

@@ -6,6 +6,7 @@
 #include "main_window/form1.h"
 
 #include "app/number_text.h"
+#include "app/payment_timing.h"
 #include "finance/finance.h"
 
 #include <QLineEdit>
@@ -38,6 +39,8 @@ void Form1::Command1_Click()
     }
 
     const int tab = SSTab1->currentIndex();
+    // The single sums of tabs 5 and 6 have no payments to time.
+    const finance::PaymentTiming timing = m_timing->timing();
     switch (tab) {
     case 0:
     case 1:
@@ -48,10 +51,11 @@ void Form1::Command1_Click()
             check_n();
             return;
         }
-        m_result = tab == 0 ? finance::PV(m_rate, n, m_payment) : finance::FV(m_rate, n, m_payment);
+        m_result = tab == 0 ? finance::PV(m_rate, n, m_payment, timing)
+                            : finance::FV(m_rate, n, m_payment, timing);
         Text(4)->setText(app::format(m_result, "standard"));
         if (tab == 0)
-            offerSchedule({m_result, m_rate, n});
+            offerSchedule({m_result, m_rate, n, timing});
         break;
     case 2:
         m_payment = number(Text(1));
@@ -61,9 +65,9 @@ void Form1::Command1_Click()
             check_n();
             return;
         }
-        m_result = finance::Rate(n, m_payment, m_pv);
+        m_result = finance::Rate(n, m_payment, m_pv, timing);
         Text(4)->setText(app::format(m_result, "percent"));
-        offerSchedule({m_pv, m_result, n});
+        offerSchedule({m_pv, m_result, n, timing});
         if (m_result < 0) {
             app::Message warning;
             warning.text = tr("Rate<0. Are you sure? Check again.");
@@ -77,13 +81,13 @@ void Form1::Command1_Click()
         m_payment = number(Text(1));
         m_pv = number(Text(2));
         m_rate = number(Text(3));
-        n = finance::NPer(m_rate, m_payment, m_pv);
+        n = finance::NPer(m_rate, m_payment, m_pv, timing);
         if (n < 0) {
             check_n1();
             return;
         }
         Text(4)->setText(app::numberToText(finance::Round(n, 0)));
-        offerSchedule({m_pv, m_rate, n});
+        offerSchedule({m_pv, m_rate, n, timing});
         showExactPeriods();
         break;
     case 4:
@@ -94,9 +98,9 @@ void Form1::Command1_Click()
             return;
         }
         m_rate = number(Text(3));
-        m_result = finance::Pmt(m_rate, n, m_pv);
+        m_result = finance::Pmt(m_rate, n, m_pv, timing);
         Text(4)->setText(app::format(m_result, "standard"));
-        offerSchedule({m_pv, m_rate, n});
+        offerSchedule({m_pv, m_rate, n, timing});
         break;
     case 5:
     case 6:
@@ -125,7 +129,7 @@ void Form1::Command1_Click()
             m_platform.messages.show(this, error);
             return;
         }
-        m_result = finance::IPmt(m_rate, m_per, n, m_pv);
+        m_result = finance::IPmt(m_rate, m_per, n, m_pv, timing);
         // The interest is kept to the cents of its "standard" form, but shown
         // without grouping or trailing zeros.
         m_result = app::readNumber(app::format(m_result, "standard"));

@@ -50,6 +50,7 @@ private slots:
     void aboutShowsFourLines();
     void sensitivityWindowHasOneInstance();
     void closedSensitivityWindowLoadsAfresh();
+    void paymentsAtStartAreMarkedInBothWindows();
     void informationWindowHasOneInstanceCentredOnTheMainWindow();
     void closedInformationWindowShowsTheSameText();
     void exitEndsTheProgramWithTheSensitivityWindowOpen();
@@ -192,6 +193,29 @@ void Form1CommandsTest::closedSensitivityWindowLoadsAfresh()
     QCOMPARE(windows.size(), 1);
     QCOMPARE(d.fakes.messages.shown.size(), 1);
     QCOMPARE(windows.first()->findChild<QLineEdit*>(QStringLiteral("Text5"))->text(), QStringLiteral("Fill in!"));
+}
+
+void Form1CommandsTest::paymentsAtStartAreMarkedInBothWindows()
+{
+    Form1Driver d;
+    QVERIFY(!d.timingMarker()->isVisible());
+    d.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(d.form.get()));
+
+    QTest::keyClick(d.form.get(), Qt::Key_B, Qt::ControlModifier);
+    QVERIFY(d.paymentsAtStart()->isChecked());
+    QVERIFY(d.timingMarker()->isVisible());
+    QCOMPARE(d.timingMarker()->text(), QStringLiteral("BEGIN"));
+    click(d, "Command5");
+    Form2* sensitivity = openSensitivityWindows().value(0);
+    QVERIFY(sensitivity);
+    auto* marker = sensitivity->findChild<QLabel*>(QStringLiteral("timingMarker"));
+    QVERIFY(marker);
+    QVERIFY(marker->isVisible());
+
+    d.paymentsAtStart()->trigger();
+    QVERIFY(!d.timingMarker()->isVisible());
+    QVERIFY(!marker->isVisible());
 }
 
 void Form1CommandsTest::informationWindowHasOneInstanceCentredOnTheMainWindow()

@@ -7,6 +7,7 @@
 #include "gui_fixture.h"
 #include "main_window/form1.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,6 +57,10 @@ struct Form1Driver {
     }
 
     void clickRun() { QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton); }
+
+    // Tools > Payments at Period Start.
+    QAction* paymentsAtStart() const { return control<QAction>("paymentsAtStart"); }
+    QLabel* timingMarker() const { return control<QLabel>("timingMarker"); }
 
     // Selects the tab, types the inputs and presses "Run", with the greeting
     // already out of the record.

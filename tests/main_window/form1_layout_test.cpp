@@ -86,6 +86,7 @@ void Form1LayoutTest::everyControlInItsBox_data()
     QTest::newRow("Text(4)")  << twipsBox(  1680, 3720,  1215,   495);
     QTest::newRow("Label5")   << twipsBox(   120, 4440,  1335,   495);
     QTest::newRow("Text1")    << twipsBox(  1680, 4440,  1215,   495);
+    QTest::newRow("timingMarker") << twipsBox(  3240, 1560,  1815,   495);
     QTest::newRow("Command4") << twipsBox(  7560, 4680,   255,  1215);
     QTest::newRow("Command1") << twipsBox(  1560, 5400,  1215,   495);
     QTest::newRow("Command3") << twipsBox(  3000, 5400,  1335,   495);
@@ -196,6 +197,7 @@ void Form1LayoutTest::captionFitsItsBox_data()
     row("Label4", 6, "Simple Future Value");
     row("Label4", 7, "Present Value");
     row("Label5", 7, "Interest");
+    row("timingMarker", 0, "BEGIN");
     row("Command1", 0, "Run");
     row("Command2", 0, "Exit");
     row("Command3", 0, "Clear Fields");
@@ -285,19 +287,34 @@ void Form1LayoutTest::captionsStayWholeForAssistiveTechnology()
 
 void Form1LayoutTest::menusAsDesigned()
 {
+    struct Item {
+        QString text;
+        QString name;
+        QKeySequence shortcut;
+    };
+    const QList<std::pair<QString, QList<Item>>> expected = {
+        {"&File", {{"&Exit", "Exit", {}}}},
+        {"&Tools",
+         {{"&Amortization Schedule...", "scheduleAction", QKeySequence(Qt::CTRL | Qt::Key_M)},
+          {"Payments at Period &Start", "paymentsAtStart", QKeySequence(Qt::CTRL | Qt::Key_B)}}},
+        {"&Help", {{"&About", "About", {}}}},
+    };
     Form1Driver d;
     const QList<QAction*> menus = d.form->menuBar()->actions();
-    QCOMPARE(menus.size(), 2);
-    const QList<std::pair<QString, QString>> expected = {{"&File", "&Exit"}, {"&Help", "&About"}};
-    const QStringList itemNames = {"Exit", "About"};
-    for (int i = 0; i < 2; ++i) {
+    QCOMPARE(menus.size(), expected.size());
+    for (int i = 0; i < menus.size(); ++i) {
         QCOMPARE(menus[i]->text(), expected[i].first);
         const QList<QAction*> items = menus[i]->menu()->actions();
-        QCOMPARE(items.size(), 1);
-        QCOMPARE(items[0]->text(), expected[i].second);
-        QCOMPARE(items[0]->objectName(), itemNames[i]);
-        QVERIFY(items[0]->shortcut().isEmpty());
+        QCOMPARE(items.size(), expected[i].second.size());
+        for (int j = 0; j < items.size(); ++j) {
+            QCOMPARE(items[j]->text(), expected[i].second[j].text);
+            QCOMPARE(items[j]->objectName(), expected[i].second[j].name);
+            QCOMPARE(items[j]->shortcut(), expected[i].second[j].shortcut);
+        }
     }
+    // Every start of the program has payments at the end.
+    QVERIFY(d.paymentsAtStart()->isCheckable());
+    QVERIFY(!d.paymentsAtStart()->isChecked());
 }
 
 void Form1LayoutTest::focusOrderFollowsTheDesign_data()

@@ -16,6 +16,7 @@ private slots:
 
     void writesTheAnswer_data();
     void writesTheAnswer();
+    void switchingTheTimingKeepsTheAnswerUntilRun();
     void refusesWithOneMessageAndChangesNothing_data();
     void refusesWithOneMessageAndChangesNothing();
     void reportsCalculationErrorsAndGoesOn_data();
@@ -33,31 +34,45 @@ private slots:
 
 void Form1RunTest::writesTheAnswer_data()
 {
+    QTest::addColumn<bool>("paymentsAtStart");
     QTest::addColumn<int>("tab");
     QTest::addColumn<QStringList>("inputs");
     QTest::addColumn<QString>("expected");
+    const auto atEnd = [](const char* name) -> QTestData& { return QTest::newRow(name) << false; };
+    const auto atStart = [](const char* name) -> QTestData& { return QTest::newRow(name) << true; };
 
-    QTest::newRow("tab 0, payment 100 at 10% for 10") << 0 << QStringList{"100", "0.1", "10"} << "-614.46";
-    QTest::newRow("tab 0, zero periods pass") << 0 << QStringList{"100", "0.1", "0"} << "0.00";
-    QTest::newRow("tab 1, payment 100 at 10% for 10, grouped") << 1 << QStringList{"100", "0.1", "10"} << "-1,593.74";
-    QTest::newRow("tab 2, payment -100 on 614.46 for 10") << 2 << QStringList{"-100", "614.46", "10"} << "10.00%";
-    QTest::newRow("tab 2, payments that just repay the loan: rate 0, no warning")
+    atEnd("tab 0, payment 100 at 10% for 10") << 0 << QStringList{"100", "0.1", "10"} << "-614.46";
+    atEnd("tab 0, zero periods pass") << 0 << QStringList{"100", "0.1", "0"} << "0.00";
+    atEnd("tab 1, payment 100 at 10% for 10, grouped") << 1 << QStringList{"100", "0.1", "10"} << "-1,593.74";
+    atEnd("tab 2, payment -100 on 614.46 for 10") << 2 << QStringList{"-100", "614.46", "10"} << "10.00%";
+    atEnd("tab 2, payments that just repay the loan: rate 0, no warning")
         << 2 << QStringList{"-100", "1000", "10"} << "0.00%";
-    QTest::newRow("tab 3, 9.61 periods round to 10") << 3 << QStringList{"-100", "600", "0.1"} << "10";
-    QTest::newRow("tab 3, 9.6 periods at no interest round to 10") << 3 << QStringList{"-100", "960", "0"} << "10";
-    QTest::newRow("tab 3, 9.2 periods at no interest round to 9") << 3 << QStringList{"-100", "920", "0"} << "9";
-    QTest::newRow("tab 3, 10.5 periods at no interest round to even 10")
+    atEnd("tab 3, 9.61 periods round to 10") << 3 << QStringList{"-100", "600", "0.1"} << "10";
+    atEnd("tab 3, 9.6 periods at no interest round to 10") << 3 << QStringList{"-100", "960", "0"} << "10";
+    atEnd("tab 3, 9.2 periods at no interest round to 9") << 3 << QStringList{"-100", "920", "0"} << "9";
+    atEnd("tab 3, 10.5 periods at no interest round to even 10")
         << 3 << QStringList{"-100", "1050", "0"} << "10";
-    QTest::newRow("tab 4, 1000 over 10 periods at 10%") << 4 << QStringList{"1000", "10", "0.1"} << "-162.75";
-    QTest::newRow("tab 4, \"1,000\" read as 1000, not 1") << 4 << QStringList{"1,000", "10", "0.1"} << "-162.75";
-    QTest::newRow("tab 5, 1000 at 10% for 2 discounted") << 5 << QStringList{"1000", "0.1", "2"} << "826.45";
-    QTest::newRow("tab 6, 1000 at 10% for 2 compounded") << 6 << QStringList{"1000", "0.1", "2"} << "1,210.00";
-    QTest::newRow("tab 6, zero periods leave the investment") << 6 << QStringList{"1000", "0.1", "0"} << "1,000.00";
-    QTest::newRow("tab 7, interest -1234.5 without grouping or trailing zero")
+    atEnd("tab 4, 1000 over 10 periods at 10%") << 4 << QStringList{"1000", "10", "0.1"} << "-162.75";
+    atEnd("tab 4, \"1,000\" read as 1000, not 1") << 4 << QStringList{"1,000", "10", "0.1"} << "-162.75";
+    atEnd("tab 5, 1000 at 10% for 2 discounted") << 5 << QStringList{"1000", "0.1", "2"} << "826.45";
+    atEnd("tab 6, 1000 at 10% for 2 compounded") << 6 << QStringList{"1000", "0.1", "2"} << "1,210.00";
+    atEnd("tab 6, zero periods leave the investment") << 6 << QStringList{"1000", "0.1", "0"} << "1,000.00";
+    atEnd("tab 7, interest -1234.5 without grouping or trailing zero")
         << 7 << QStringList{"1", "0.1", "10", "12345"} << "-1234.5";
-    QTest::newRow("tab 7, period equal to the periods") << 7 << QStringList{"10", "0.1", "10", "1000"} << "-14.8";
-    QTest::newRow("tab 7, interest kept to the cent") << 7 << QStringList{"3", "0.1", "10", "1000"} << "-86.82";
-    QTest::newRow("tab 7, empty present value read as 0") << 7 << QStringList{"1", "0.1", "10", ""} << "0";
+    atEnd("tab 7, period equal to the periods") << 7 << QStringList{"10", "0.1", "10", "1000"} << "-14.8";
+    atEnd("tab 7, interest kept to the cent") << 7 << QStringList{"3", "0.1", "10", "1000"} << "-86.82";
+    atEnd("tab 7, empty present value read as 0") << 7 << QStringList{"1", "0.1", "10", ""} << "0";
+
+    // Payments at the start of each period; a single sum has no payments.
+    atStart("start: tab 0, payment 100 at 10% for 10") << 0 << QStringList{"100", "0.1", "10"} << "-675.90";
+    atStart("start: tab 1, payment -100 at 10% for 10") << 1 << QStringList{"-100", "0.1", "10"} << "1,753.12";
+    atStart("start: tab 2, payment -100 on 600 for 10") << 2 << QStringList{"-100", "600", "10"} << "13.70%";
+    atStart("start: tab 3, 8.27 periods round to 8") << 3 << QStringList{"-100", "600", "0.1"} << "8";
+    atStart("start: tab 4, 1000 over 10 periods at 10%") << 4 << QStringList{"1000", "10", "0.1"} << "-147.95";
+    atStart("start: tab 5 unchanged") << 5 << QStringList{"1000", "0.1", "2"} << "826.45";
+    atStart("start: tab 7, payment 1 carries no interest") << 7 << QStringList{"1", "0.1", "10", "1000"} << "0";
+    atStart("start: tab 7, payment 2 carries the interest on 1000 - 147.95")
+        << 7 << QStringList{"2", "0.1", "10", "1000"} << "-85.2";
 }
 
 void Form1RunTest::writesTheAnswer()
@@ -65,13 +80,25 @@ void Form1RunTest::writesTheAnswer()
     QFETCH(int, tab);
     QFETCH(QStringList, inputs);
     QFETCH(QString, expected);
+    QFETCH(bool, paymentsAtStart);
 
     Form1Driver d;
+    d.paymentsAtStart()->setChecked(paymentsAtStart);
     d.run(tab, inputs);
 
     QCOMPARE(d.fakes.messages.texts(), QStringList());
     QCOMPARE(d.resultField(tab)->text(), expected);
     QCOMPARE(d.watchdog.intercepted(), QStringList());
+}
+
+void Form1RunTest::switchingTheTimingKeepsTheAnswerUntilRun()
+{
+    Form1Driver d;
+    d.run(0, {"100", "0.1", "10"});
+    d.paymentsAtStart()->trigger();
+    QCOMPARE(d.field(4)->text(), QStringLiteral("-614.46"));
+    d.clickRun();
+    QCOMPARE(d.field(4)->text(), QStringLiteral("-675.90"));
 }
 
 void Form1RunTest::refusesWithOneMessageAndChangesNothing_data()

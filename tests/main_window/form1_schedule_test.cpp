@@ -63,6 +63,9 @@ void Form1ScheduleTest::offeredAfterARunThatDefinesALoan_data()
     QTest::newRow("tab 4") << 4 << QStringList{"1000", "10", "0.1"} << ""
                            << "Loan 1,000.00 at 10.00% per period, 10 periods: payment 162.75, total interest 627.44"
                            << "";
+    QTest::newRow("tab 4 run again with payments at the start, then switched back")
+        << 4 << QStringList{"1000", "10", "0.1"} << "start"
+        << "Loan 1,000.00 at 10.00% per period, 10 periods: payment 147.95, total interest 479.53" << "";
     QTest::newRow("tab 1 defines no loan") << 1 << QStringList{"100", "0.1", "10"} << "" << "" << "";
     QTest::newRow("Clear Fields") << 3 << QStringList{"-100", "1000", "0.05"} << "clear" << "" << "";
     QTest::newRow("tab change") << 3 << QStringList{"-100", "1000", "0.05"} << "tab" << "" << "";
@@ -86,6 +89,11 @@ void Form1ScheduleTest::offeredAfterARunThatDefinesALoan()
     } else if (then == "refused") {
         d.field(1)->clear();
         d.clickRun();
+    } else if (then == "start") {
+        // The schedule follows the run, not the switch.
+        d.paymentsAtStart()->trigger();
+        d.clickRun();
+        d.paymentsAtStart()->trigger();
     } else if (then == "failed") {
         // A payment below the interest has no number of periods: error 5.
         d.field(1)->setText(QStringLiteral("-10"));
