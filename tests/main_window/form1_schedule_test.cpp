@@ -4,7 +4,7 @@
 // shows its exact periods in a tooltip. Expected figures are the loans'
 // schedules computed with python3 fractions and decimal (60 digits) outside
 // the test: tab 0's loan is 614.46 (614.4567...) with a payment of 100.00,
-// tab 2's rate 0.1000066 gives 99.99 interest in period 1.
+// tab 2's rate is 0.1000066 (a payment of 162.75 at 10% rounds up).
 #include "form1_driver.h"
 
 #include "schedule/schedule_window.h"
