@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Retakes the README's pictures of the three windows, headless.
+# Retakes the README's pictures of the windows, headless.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

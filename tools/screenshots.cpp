@@ -1,17 +1,28 @@
-// Renders the README's pictures of the three windows, driven the way a person
-// would fill them in. Run through scripts/screenshots.sh.
+// Renders the README's pictures of the windows, driven the way a person would
+// fill them in: menus and context menus are clicked open and their items
+// clicked. Run through scripts/screenshots.sh.
+#include "chart/chart_window.h"
 #include "fakes.h"
 #include "info_window/form3.h"
 #include "main_window/form1.h"
+#include "schedule/schedule_window.h"
 #include "sensitivity/form2.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QChartView>
 #include <QDir>
 #include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -42,6 +53,42 @@ Window* openedWindow()
         if (auto* window = qobject_cast<Window*>(widget))
             return window;
     qFatal("window not open");
+}
+
+// Clicks the item named action in the menu that is open.
+void clickMenuItem(const char* action)
+{
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu)
+        qFatal("no menu open for %s", action);
+    for (QAction* item : menu->actions())
+        if (item->objectName() == QLatin1String(action)) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+            return;
+        }
+    qFatal("no menu item %s", action);
+}
+
+// Opens the menu bar's menu and clicks its item.
+void chooseFromMenuBar(QMainWindow* window, const char* menuName, const char* action)
+{
+    auto* menu = window->menuBar()->findChild<QMenu*>(QLatin1String(menuName));
+    if (!menu)
+        qFatal("no menu %s", menuName);
+    QTest::mouseClick(window->menuBar(), Qt::LeftButton, {},
+                      window->menuBar()->actionGeometry(menu->menuAction()).center());
+    clickMenuItem(action);
+}
+
+// Right-clicks a line of the list and clicks the context menu's item; the
+// context menu runs its own event loop, so the item is clicked from inside it.
+void chooseFromContextMenu(QListView* list, int line, const char* action)
+{
+    const QPoint position = list->visualRect(list->model()->index(line, 0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, position);
+    QTimer::singleShot(0, list, [action] { clickMenuItem(action); });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, position, list->viewport()->mapToGlobal(position));
+    QApplication::sendEvent(list->viewport(), &event);
 }
 
 bool save(QWidget* window, const QDir& folder, const char* file)
@@ -80,6 +127,27 @@ int main(int argc, char* argv[])
         type(form2->Text(i), QStringList{"10", "12", "0.01"}[i - 4]);
     click(form2, "Command6");
     saved = save(form2, folder, "sensitivity_window.png") && saved;
+
+    // The rate list's chart, with the pointer over the middle of the plot.
+    chooseFromContextMenu(control<QListView>(form2, "List1"), 0, "showChartAction");
+    auto* chart = form2->findChild<chart::ChartWindow*>();
+    if (!chart || !QTest::qWaitForWindowExposed(chart))
+        qFatal("chart not open");
+    // The pointer goes to the first window under it: the chart stands beside the others.
+    chart->move(std::max(form1.frameGeometry().right(), form2->frameGeometry().right()) + 1, 0);
+    auto* view = control<QChartView>(chart, "chartView");
+    const QPoint middle = view->mapFromScene(view->chart()->mapToScene(view->chart()->plotArea().center()));
+    QTest::mouseMove(view->viewport(), middle);
+    saved = save(chart, folder, "payment_chart.png") && saved;
+
+    // The schedule of a loan of 1000 at 1% for 24 periods, from tab 4's payment.
+    auto* tabs = control<QTabBar>(&form1, "SSTab1");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(4).center());
+    for (int i = 1; i <= 3; ++i)
+        type(form1.Text(i), QStringList{"1000", "24", "0.01"}[i - 1]);
+    click(&form1, "Command1");
+    chooseFromMenuBar(&form1, "Tools", "scheduleAction");
+    saved = save(openedWindow<schedule::ScheduleWindow>(), folder, "amortization_schedule.png") && saved;
 
     click(&form1, "Command4");
     saved = save(openedWindow<Form3>(), folder, "information_window.png") && saved;
