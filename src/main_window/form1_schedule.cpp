@@ -11,8 +11,11 @@
 #include <QAction>
 #include <QLineEdit>
 
+// No periods (a run on zero periods, or nothing owed on tab 3) make no loan.
 void Form1::offerSchedule(const finance::Loan& loan)
 {
+    if (!(loan.periods > 0))
+        return;
     m_scheduleLoan = loan;
     m_scheduleAction->setEnabled(true);
 }
@@ -27,6 +30,8 @@ void Form1::withdrawSchedule()
 // payments of the loan's schedule. A refused schedule gives no tooltip.
 void Form1::showExactPeriods()
 {
+    if (!m_scheduleAction->isEnabled())
+        return;
     app::clearUpperVectorState();
     const finance::Schedule schedule = finance::amortize(m_scheduleLoan);
     if (schedule.refusal == finance::Schedule::Refusal::None)

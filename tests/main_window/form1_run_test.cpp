@@ -52,6 +52,7 @@ void Form1RunTest::writesTheAnswer_data()
     atEnd("tab 3, 9.2 periods at no interest round to 9") << 3 << QStringList{"-100", "920", "0"} << "9";
     atEnd("tab 3, 10.5 periods at no interest round to even 10")
         << 3 << QStringList{"-100", "1050", "0"} << "10";
+    atEnd("tab 3, nothing owed takes 0 periods") << 3 << QStringList{"-100", "0", "0.1"} << "0";
     atEnd("tab 4, 1000 over 10 periods at 10%") << 4 << QStringList{"1000", "10", "0.1"} << "-162.75";
     atEnd("tab 4, \"1,000\" read as 1000, not 1") << 4 << QStringList{"1,000", "10", "0.1"} << "-162.75";
     atEnd("tab 5, 1000 at 10% for 2 discounted") << 5 << QStringList{"1000", "0.1", "2"} << "826.45";

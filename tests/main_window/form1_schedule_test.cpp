@@ -66,6 +66,7 @@ void Form1ScheduleTest::offeredAfterARunThatDefinesALoan_data()
     QTest::newRow("tab 4 run again with payments at the start, then switched back")
         << 4 << QStringList{"1000", "10", "0.1"} << "start"
         << "Loan 1,000.00 at 10.00% per period, 10 periods: payment 147.95, total interest 479.53" << "";
+    QTest::newRow("tab 0, zero periods define no loan") << 0 << QStringList{"100", "0.1", "0"} << "" << "" << "";
     QTest::newRow("tab 1 defines no loan") << 1 << QStringList{"100", "0.1", "10"} << "" << "" << "";
     QTest::newRow("Clear Fields") << 3 << QStringList{"-100", "1000", "0.05"} << "clear" << "" << "";
     QTest::newRow("tab change") << 3 << QStringList{"-100", "1000", "0.05"} << "tab" << "" << "";
