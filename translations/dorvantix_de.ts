@@ -536,11 +536,11 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
     </message>
     <message>
         <source>Payments of the loan</source>
-        <translation>Zahlungen des Darlehens</translation>
+        <translation>Zahlungen des Kredits</translation>
     </message>
     <message>
         <source>Loan %1 at %2 per period, %3: payment %4, total interest %5</source>
-        <translation>Darlehen %1 zu %2 je Periode, %3: Zahlung %4, Zinsen insgesamt %5</translation>
+        <translation>Kredit %1 zu %2 je Periode, %3: Zahlung %4, Zinsen insgesamt %5</translation>
     </message>
     <message>
         <source>1 period</source>
