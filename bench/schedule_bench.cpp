@@ -3,19 +3,17 @@
 // loan. Each opening creates the window afresh, as the first one does.
 //   schedule_bench [repetitions]
 // Run with QT_QPA_PLATFORM=offscreen on a Release build.
-#include "fakes.h"
 #include "app/vector_state.h"
 #include "finance/amortization.h"
+#include "measure.h"
 #include "schedule/schedule_window.h"
 
 #include <QApplication>
 #include <QTableView>
 #include <QWindow>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -25,17 +23,6 @@ struct Case {
     finance::Loan loan;
 };
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double millisecondsSince(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
 double ruleMilliseconds(const Case& c, int repetitions)
 {
     std::vector<double> milliseconds;
@@ -44,11 +31,11 @@ double ruleMilliseconds(const Case& c, int repetitions)
         app::clearUpperVectorState();
         const auto start = std::chrono::steady_clock::now();
         const finance::Schedule schedule = finance::amortize(c.loan);
-        milliseconds.push_back(millisecondsSince(start));
+        milliseconds.push_back(bench::millisecondsSince(start));
         if (schedule.rows.empty())
             std::printf("%s: refused\n", c.name);
     }
-    return median(milliseconds);
+    return bench::median(milliseconds);
 }
 
 double openingMilliseconds(const Case& c, int repetitions, testing_support::FakePlatform& fakes)
@@ -64,21 +51,21 @@ double openingMilliseconds(const Case& c, int repetitions, testing_support::Fake
         while (!window->windowHandle() || !window->windowHandle()->isExposed())
             QApplication::processEvents();
         window->repaint();
-        milliseconds.push_back(millisecondsSince(start));
+        milliseconds.push_back(bench::millisecondsSince(start));
 
         const int last = table->model()->rowCount() - 1;
         if (!table->viewport()->rect().contains(table->visualRect(table->model()->index(last, 0)).center()))
             std::printf("%s: the last row is not in view\n", c.name);
         delete window.data();
     }
-    return median(milliseconds);
+    return bench::median(milliseconds);
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;
+    const int repetitions = bench::repetitions(argc, argv);
     // Payments of about 15.82 and 1.58 against 10.00 and 1.00 of interest.
     const Case cases[] = {
         {"1,000,000 at 0.001% for 100,000 periods", {1e6, 1e-5, 1e5}},
@@ -92,7 +79,6 @@ int main(int argc, char** argv)
         std::printf("%-45s open median %8.2f ms  rule alone %7.2f ms  (%d runs)\n", c.name, opening, rule,
                     repetitions);
     }
-    if (!fakes.messages.shown.isEmpty())
-        std::printf("unexpected message: %s\n", qPrintable(fakes.messages.shown.last().text));
+    bench::reportUnexpected(fakes.messages, 0);
     return 0;
 }

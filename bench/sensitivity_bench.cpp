@@ -4,17 +4,15 @@
 // prints the run's time as a ratio to that.
 //   sensitivity_bench [repetitions]
 // Run with QT_QPA_PLATFORM=offscreen on a Release build.
-#include "fakes.h"
 #include "finance/finance.h"
+#include "measure.h"
 #include "sensitivity/form2.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QFile>
-#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 #include <algorithm>
@@ -23,6 +21,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -50,18 +49,8 @@ void resetPeak()
 
 struct Case {
     const char* name;
-    int mode;  // 1 rate, 2 periods
-    const char* loan;
-    const char* lower;
-    const char* upper;
-    const char* fixed;
+    bench::SensitivityRun run;
 };
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // Keeps the bare loop's payments from being optimized away.
 volatile double payments = 0;
@@ -69,41 +58,33 @@ volatile double payments = 0;
 // The run's payments, counted as the run counts them, straight from the library.
 double bareLoopMilliseconds(const Case& c, int repetitions)
 {
-    const double loan = std::atof(c.loan);
-    const double lower = std::atof(c.lower);
-    const double fixed = std::atof(c.fixed);
-    const double step = c.mode == 1 ? 1.0 / 400.0 : 1.0;
-    const double end = c.mode == 1 ? std::atof(c.upper) + step : std::atof(c.upper);
+    const bench::SensitivityRun& run = c.run;
+    const double loan = std::atof(run.loan);
+    const double lower = std::atof(run.lower);
+    const double fixed = std::atof(run.fixed);
+    const double step = run.mode == 1 ? 1.0 / 400.0 : 1.0;
+    const double end = run.mode == 1 ? std::atof(run.upper) + step : std::atof(run.upper);
     std::vector<double> milliseconds;
     for (int i = 0; i < repetitions; ++i) {
         const auto start = std::chrono::steady_clock::now();
         double sum = 0;
         for (double counter = lower; counter <= end; counter += step)
-            sum += c.mode == 1 ? finance::Pmt(counter, fixed, loan) : finance::Pmt(fixed, counter, loan);
-        const auto stop = std::chrono::steady_clock::now();
+            sum += run.mode == 1 ? finance::Pmt(counter, fixed, loan) : finance::Pmt(fixed, counter, loan);
+        milliseconds.push_back(bench::millisecondsSince(start));
         payments = sum;
-        milliseconds.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
     }
-    return median(milliseconds);
+    return bench::median(milliseconds);
 }
 
 void measure(const Case& c, int repetitions, double bareMilliseconds)
 {
     testing_support::FakePlatform fakes;
-    auto* form = new Form2(fakes.platform);
-    form->load();
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form))
+    const std::unique_ptr<Form2> form = bench::filledInWindow(fakes.platform, c.run);
+    if (!form)
         return;
-    form->findChild<QLineEdit*>(QStringLiteral("Text5"))->setText(QLatin1String(c.loan));
-    form->findChild<QRadioButton*>(c.mode == 1 ? "Option1" : "Option2")->click();
-    const int first = c.mode == 1 ? 1 : 4;
-    form->Text(first)->setText(QLatin1String(c.lower));
-    form->Text(first + 1)->setText(QLatin1String(c.upper));
-    form->Text(first + 2)->setText(QLatin1String(c.fixed));
-    auto* run = form->findChild<QPushButton*>(c.mode == 1 ? "Command1" : "Command6");
-    auto* clear = form->findChild<QPushButton*>(c.mode == 1 ? "Command3" : "Command4");
-    auto* list = form->findChild<QListView*>(c.mode == 1 ? "List1" : "List2");
+    auto* run = form->findChild<QPushButton*>(c.run.runButton());
+    auto* clear = form->findChild<QPushButton*>(c.run.clearButton());
+    auto* list = form->findChild<QListView*>(c.run.list());
 
     std::vector<double> milliseconds;
     long idleKb = 0;
@@ -118,8 +99,7 @@ void measure(const Case& c, int repetitions, double bareMilliseconds)
         QTest::mouseClick(run, Qt::LeftButton);
         list->scrollToBottom();
         QApplication::processEvents();
-        const auto stop = std::chrono::steady_clock::now();
-        milliseconds.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
+        milliseconds.push_back(bench::millisecondsSince(start));
         lines = list->model()->rowCount();
         const QRect last = list->visualRect(list->model()->index(lines - 1, 0));
         if (!list->viewport()->rect().contains(last.center()))
@@ -130,25 +110,23 @@ void measure(const Case& c, int repetitions, double bareMilliseconds)
         // Hands the freed lines back to the system, so the next idle figure is the window's own.
         malloc_trim(0);
     }
-    const double runMilliseconds = median(milliseconds);
+    const double runMilliseconds = bench::median(milliseconds);
     std::printf("%-40s %8d lines  median %8.2f ms  bare loop %7.2f ms  peak +%.1f MB  held +%.1f MB  (%d runs)  ratio %.2f\n",
                 c.name, lines, runMilliseconds, bareMilliseconds, peakKb / 1024.0, heldKb / 1024.0, repetitions,
                 runMilliseconds / bareMilliseconds);
-    if (fakes.messages.shown.size() != 1)  // the greeting only
-        std::printf("  unexpected message: %s\n", qPrintable(fakes.messages.shown.last().text));
-    delete form;
+    bench::reportUnexpected(fakes.messages, 1);  // the greeting
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;
+    const int repetitions = bench::repetitions(argc, argv);
     const Case cases[] = {
-        {"rate 0 to 100, 12 periods", 1, "10000", "0", "100", "12"},
-        {"periods 1 to 1,000,000 at 1%", 2, "10000", "1", "1000000", "0.01"},
-        {"rate 0 to 2499.9975, 360 periods", 1, "10000", "0", "2499.9975", "360"},
-        {"periods 1 to 1,000,000 at 1%, loan 1e16", 2, "1e16", "1", "1000000", "0.01"},
+        {"rate 0 to 100, 12 periods", {1, "10000", "0", "100", "12"}},
+        {"periods 1 to 1,000,000 at 1%", {2, "10000", "1", "1000000", "0.01"}},
+        {"rate 0 to 2499.9975, 360 periods", {1, "10000", "0", "2499.9975", "360"}},
+        {"periods 1 to 1,000,000 at 1%, loan 1e16", {2, "1e16", "1", "1000000", "0.01"}},
     };
     std::vector<double> bare;
     for (const Case& c : cases)
