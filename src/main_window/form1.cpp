@@ -133,13 +133,13 @@ void Form1::createMenus()
     Exit = file->addAction(tr("&Exit"));
     Exit->setObjectName(QStringLiteral("Exit"));
 
-    m_tools = menuBar()->addMenu(tr("&Tools"));
-    m_tools->setObjectName(QStringLiteral("Tools"));
-    m_scheduleAction = m_tools->addAction(tr("&Amortization Schedule..."));
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    tools->setObjectName(QStringLiteral("Tools"));
+    m_scheduleAction = tools->addAction(tr("&Amortization Schedule..."));
     m_scheduleAction->setObjectName(QStringLiteral("scheduleAction"));
     m_scheduleAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     m_scheduleAction->setEnabled(false);
-    m_paymentsAtStart = m_tools->addAction(tr("Payments at Period &Start"));
+    m_paymentsAtStart = tools->addAction(tr("Payments at Period &Start"));
     m_paymentsAtStart->setObjectName(QStringLiteral("paymentsAtStart"));
     m_paymentsAtStart->setCheckable(true);
     m_paymentsAtStart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));

@@ -33,7 +33,6 @@ class FormButton;
 class QAction;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QTabBar;
 
 namespace app {
@@ -109,7 +108,6 @@ private:
     FormButton* Command5 = nullptr;
     QAction* Exit = nullptr;
     QAction* About = nullptr;
-    QMenu* m_tools = nullptr;
     QAction* m_scheduleAction = nullptr;
     QAction* m_paymentsAtStart = nullptr;
     QLabel* m_timingMarker = nullptr;

@@ -22,7 +22,6 @@ public:
     // Shows this schedule in place of the one shown, written in the locale
     // of the moment.
     void setSchedule(finance::Schedule schedule);
-    const finance::Schedule& schedule() const { return m_schedule; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
