@@ -38,7 +38,6 @@ private slots:
                                  << "Error 6: Overflow";
         QTest::newRow("French") << QLocale(QLocale::French, QLocale::France) << 6 << QString()
                                 << "Error 6: Overflow";
-        QTest::newRow("C") << QLocale::c() << 6 << QString() << "Error 6: Overflow";
     }
 
     void errorsAreReportedInTheLocalesLanguage()
