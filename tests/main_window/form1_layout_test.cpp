@@ -4,7 +4,6 @@
 // system actually has.
 #include "form1_driver.h"
 #include "app/form_button.h"
-#include "app/translations.h"
 #include "main_window/tab_strip.h"
 
 #include <QAccessible>
@@ -39,12 +38,6 @@ bool fits(const QFont& font, const QRect& box, int flags, const QString& text, Q
                .arg(font.pointSizeF());
     return needed.width() <= box.width() && needed.height() <= box.height();
 }
-
-// The windows made while it lives speak German.
-struct InGerman {
-    bool installed = app::installTranslators(QLocale(QLocale::German, QLocale::Germany));
-    ~InGerman() { app::installTranslators(QLocale(QLocale::English, QLocale::UnitedStates)); }
-};
 
 QColor pixelAt(QWidget* widget, QPoint point)
 {
@@ -215,7 +208,7 @@ void Form1LayoutTest::captionFitsItsBox()
     QFETCH(QString, control);
     QFETCH(bool, german);
 
-    std::optional<InGerman> inGerman;
+    std::optional<testing_support::InGerman> inGerman;
     if (german) {
         inGerman.emplace();
         QVERIFY(inGerman->installed);

@@ -4,8 +4,6 @@
 // actually present.
 #include "form2_driver.h"
 
-#include "app/translations.h"
-
 #include <QAbstractButton>
 #include <QFontMetrics>
 #include <QLabel>
@@ -20,12 +18,6 @@ using testing_support::Form2Driver;
 namespace {
 
 int px(int twips) { return qRound(twips / 15.0); }
-
-// The windows made while it lives speak German.
-struct InGerman {
-    bool installed = app::installTranslators(QLocale(QLocale::German, QLocale::Germany));
-    ~InGerman() { app::installTranslators(QLocale(QLocale::English, QLocale::UnitedStates)); }
-};
 
 // The width a control has for its one line of caption.
 int captionRoom(QWidget* control)
@@ -156,7 +148,7 @@ private slots:
 
     void everyCaptionFitsInGerman()
     {
-        const InGerman german;
+        const testing_support::InGerman german;
         QVERIFY(german.installed);
         Form2Driver window;
 
@@ -193,7 +185,7 @@ private slots:
         QFETCH(int, last);
         QFETCH(QString, word);
 
-        const InGerman german;
+        const testing_support::InGerman german;
         QVERIFY(german.installed);
         Form2Driver window;
         QString letters;

@@ -4,6 +4,9 @@
 // it through answerNextBox and press, which fail rather than crash or wait.
 #pragma once
 
+#include "app/translations.h"
+
+#include <QLocale>
 #include <QMessageBox>
 #include <QObject>
 #include <QStringList>
@@ -39,5 +42,11 @@ void answerNextBox(std::function<void(QMessageBox*)> answer);
 // Presses one of the box's buttons; a box without it fails the test and is
 // closed unanswered, so the test goes on.
 void press(QMessageBox* box, QMessageBox::StandardButton button);
+
+// The windows made while it lives speak German; English again after it.
+struct InGerman {
+    bool installed = app::installTranslators(QLocale(QLocale::German, QLocale::Germany));
+    ~InGerman() { app::installTranslators(QLocale(QLocale::English, QLocale::UnitedStates)); }
+};
 
 }  // namespace testing_support
