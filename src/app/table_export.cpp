@@ -72,7 +72,7 @@ void copySelection(const QAbstractItemView& view, const TableRows& rows)
 void copyAll(const TableRows& rows)
 {
     QString text;
-    appendTabbedLine(text, rows.columnTitles());
+    appendTabbedLine(text, rows.columnTitles(CellText::Shown));
     const int count = rows.tableRowCount();
     for (int row = 0; row < count; ++row)
         appendTabbedLine(text, rows.cells(row, CellText::Shown));
@@ -95,7 +95,7 @@ QString writeCsv(const QString& fileName, const TableRows& rows)
         return reason;
     };
     QByteArray bytes;
-    appendCsvLine(bytes, rows.columnTitles());
+    appendCsvLine(bytes, rows.columnTitles(CellText::File));
     const int count = rows.tableRowCount();
     for (int row = 0; row < count; ++row) {
         appendCsvLine(bytes, rows.cells(row, CellText::File));

@@ -20,8 +20,9 @@ enum class CellText {
 class TableRows {
 public:
     virtual ~TableRows() = default;
-    // The header row: "Payment", "Rate".
-    virtual QStringList columnTitles() const = 0;
+    // The header row: "Payment", "Rate". A file keeps these English names in
+    // every language, as it keeps "." for its decimals.
+    virtual QStringList columnTitles(CellText text) const = 0;
     virtual int tableRowCount() const = 0;
     virtual QStringList cells(int row, CellText text) const = 0;
 };

@@ -45,7 +45,7 @@ QVariant ScheduleModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-        return cellText(index.row(), index.column(), m_shown);
+        return cellText(index.row(), index.column(), app::CellText::Shown);
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::FontRole:
@@ -65,13 +65,17 @@ QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return {};
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return columnTitles().at(section);
+        return columnTitles(app::CellText::Shown).at(section);
     return {};
 }
 
-QStringList ScheduleModel::columnTitles() const
+QStringList ScheduleModel::columnTitles(app::CellText text) const
 {
-    return {tr("Period"), tr("Payment"), tr("Interest"), tr("Principal"), tr("Balance")};
+    QStringList titles;
+    for (const char* english :
+         {QT_TR_NOOP("Period"), QT_TR_NOOP("Payment"), QT_TR_NOOP("Interest"), QT_TR_NOOP("Principal"), QT_TR_NOOP("Balance")})
+        titles.append(text == app::CellText::File ? QString::fromLatin1(english) : tr(english));
+    return titles;
 }
 
 int ScheduleModel::tableRowCount() const
@@ -81,22 +85,22 @@ int ScheduleModel::tableRowCount() const
 
 QStringList ScheduleModel::cells(int row, app::CellText text) const
 {
-    const finance::NumberSymbols& symbols = text == app::CellText::Shown ? m_shown : fileSymbols;
     QStringList result;
     result.reserve(ColumnCount);
     for (int column = 0; column < ColumnCount; ++column)
-        result.append(cellText(row, column, symbols));
+        result.append(cellText(row, column, text));
     return result;
 }
 
 // The row after the payments is the total, which has no balance.
-QString ScheduleModel::cellText(int row, int column, const finance::NumberSymbols& symbols) const
+QString ScheduleModel::cellText(int row, int column, app::CellText text) const
 {
+    const finance::NumberSymbols& symbols = text == app::CellText::Shown ? m_shown : fileSymbols;
     const bool total = row == int(m_schedule.rows.size());
     if (total) {
         switch (column) {
         case Period:
-            return tr("Total");
+            return text == app::CellText::File ? QStringLiteral("Total") : tr("Total");
         case Payment:
             return money(m_schedule.totalPayment, symbols);
         case Interest:

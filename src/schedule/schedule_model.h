@@ -28,12 +28,12 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
-    QStringList columnTitles() const override;
+    QStringList columnTitles(app::CellText text) const override;
     int tableRowCount() const override;
     QStringList cells(int row, app::CellText text) const override;
 
 private:
-    QString cellText(int row, int column, const finance::NumberSymbols& symbols) const;
+    QString cellText(int row, int column, app::CellText text) const;
 
     finance::Schedule m_schedule;
     finance::NumberSymbols m_shown;

@@ -83,7 +83,7 @@ void ScheduleWindow::fitColumns()
     const int padding = 3 * metrics.averageCharWidth();
     int tableWidth = 0;
     for (int column = 0; column < ScheduleModel::ColumnCount; ++column) {
-        const int width = padding + std::max({headerMetrics.horizontalAdvance(m_model->columnTitles().at(column)),
+        const int width = padding + std::max({headerMetrics.horizontalAdvance(m_model->columnTitles(app::CellText::Shown).at(column)),
                                               metrics.horizontalAdvance(widest.at(column)),
                                               column == ScheduleModel::Period ? metrics.horizontalAdvance(lastPeriod) : 0});
         m_table->setColumnWidth(column, width);

@@ -34,9 +34,12 @@ QString PaymentListModel::lineText(const PaymentLine& line) const
     return app::numberToText(line.payment) + QStringLiteral("     //    ") + app::numberToText(line.counter);
 }
 
-QStringList PaymentListModel::columnTitles() const
+QStringList PaymentListModel::columnTitles(app::CellText text) const
 {
-    return {tr("Payment"), m_column == Column::Rate ? tr("Rate") : tr("Periods")};
+    const auto title = [text](const char* english) {
+        return text == app::CellText::File ? QString::fromLatin1(english) : tr(english);
+    };
+    return {title(QT_TR_NOOP("Payment")), title(m_column == Column::Rate ? QT_TR_NOOP("Rate") : QT_TR_NOOP("Periods"))};
 }
 
 namespace {

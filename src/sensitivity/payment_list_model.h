@@ -38,7 +38,7 @@ public:
     const std::vector<PaymentLine>& lines() const { return m_lines; }
 
     // "Payment" and "Rate" or "Periods"; in a file the rate is a fraction.
-    QStringList columnTitles() const override;
+    QStringList columnTitles(app::CellText text) const override;
     int tableRowCount() const override { return rowCount(); }
     QStringList cells(int row, app::CellText text) const override;
 

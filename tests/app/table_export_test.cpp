@@ -31,7 +31,7 @@ public:
     QList<QStringList> shown;
     QList<QStringList> file;
 
-    QStringList columnTitles() const override { return titles; }
+    QStringList columnTitles(app::CellText) const override { return titles; }
     int tableRowCount() const override { return int(file.size()); }
     QStringList cells(int row, app::CellText text) const override
     {

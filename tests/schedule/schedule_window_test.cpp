@@ -4,6 +4,7 @@
 // computed by hand and in exact rationals with python3 fractions.
 #include "fakes.h"
 #include "gui_fixture.h"
+#include "schedule/schedule_model.h"
 #include "schedule/schedule_window.h"
 
 #include <QAccessible>
@@ -25,6 +26,7 @@ private slots:
     void readableByScreenReader();
     void refusedLoanOpensNothing();
     void escapeCloses();
+    void fileKeepsEnglishNames();
 
 private:
     QLabel* summary() const { return m_window->findChild<QLabel*>(QStringLiteral("summary")); }
@@ -119,6 +121,20 @@ void ScheduleWindowTest::escapeCloses()
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     QTest::keyClick(table(), Qt::Key_Escape);
     QTRY_VERIFY(!m_window);
+}
+
+// A file keeps the English names in every language, as it keeps "." for decimals.
+void ScheduleWindowTest::fileKeepsEnglishNames()
+{
+    const testing_support::InGerman german;
+    QVERIFY(german.installed);
+    schedule::ScheduleModel model;
+    model.setSchedule(finance::amortize({1000, 0.1, 10}));
+    const int total = model.tableRowCount() - 1;
+    QCOMPARE(model.cells(total, app::CellText::Shown).first(), QStringLiteral("Summe"));
+    QCOMPARE(model.cells(total, app::CellText::File).first(), QStringLiteral("Total"));
+    QCOMPARE(model.columnTitles(app::CellText::File),
+             (QStringList{"Period", "Payment", "Interest", "Principal", "Balance"}));
 }
 
 QTEST_MAIN(ScheduleWindowTest)

@@ -2,6 +2,8 @@
 // user's locale when it is read, and appending many lines in one step.
 #include "sensitivity/payment_list_model.h"
 
+#include "gui_fixture.h"
+
 #include <QLocale>
 #include <QSignalSpy>
 #include <QTest>
@@ -48,19 +50,22 @@ private slots:
         QCOMPARE(model.index(0).data().toString(), text);
     }
 
-    // A file's cells read the same in every locale: "." and no grouping, the
-    // rate as a fraction, without the last bits of a run's repeated steps.
+    // A file reads the same in every locale and language: English titles, "."
+    // and no grouping, the rate as a fraction, without the last bits of a run's
+    // repeated steps.
     void fileCellsWhateverTheLocale_data()
     {
         QTest::addColumn<PaymentListModel::Column>("column");
         QTest::addColumn<double>("payment");
         QTest::addColumn<double>("counter");
+        QTest::addColumn<QStringList>("titles");
         QTest::addColumn<QStringList>("cells");
 
         QTest::newRow("rate a run reaches as 0.052500000000000005")
             << PaymentListModel::Column::Rate << -1234567.8 << 0.052500000000000005
-            << QStringList{"-1234567.80", "0.0525"};
+            << QStringList{"Payment", "Rate"} << QStringList{"-1234567.80", "0.0525"};
         QTest::newRow("periods with a fraction") << PaymentListModel::Column::Periods << -2035.09 << 2.5
+                                                 << QStringList{"Payment", "Periods"}
                                                  << QStringList{"-2035.09", "2.5"};
     }
 
@@ -69,11 +74,16 @@ private slots:
         QFETCH(PaymentListModel::Column, column);
         QFETCH(double, payment);
         QFETCH(double, counter);
+        QFETCH(QStringList, titles);
         QFETCH(QStringList, cells);
 
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const testing_support::InGerman german;
+        QVERIFY(german.installed);
         PaymentListModel model(column);
         model.append({{payment, counter}});
+        QVERIFY(model.columnTitles(app::CellText::Shown) != titles);
+        QCOMPARE(model.columnTitles(app::CellText::File), titles);
         QCOMPARE(model.cells(0, app::CellText::File), cells);
     }
 
@@ -94,5 +104,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(PaymentListModelTest)
+QTEST_GUILESS_MAIN(PaymentListModelTest)
 #include "payment_list_model_test.moc"
