@@ -94,9 +94,12 @@ void ChartWindow::replot()
                                                  [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
     const double left = points.first().x();
     const double right = points.last().x();
-    const double margin = std::max(high->y() - low->y(), std::abs(high->y())) * 0.05;
+    const double spread = high->y() - low->y();
+    const double margin = spread > 0 ? spread * 0.05 : std::max(std::abs(high->y()) * 0.05, 1.0);
     m_horizontal->setRange(left, right > left ? right : left + 1);
-    m_vertical->setRange(low->y() - margin, high->y() + (margin > 0 ? margin : 1));
+    m_vertical->setRange(low->y() - margin, high->y() + margin);
+    // Ticks at round amounts, which a reader takes in at a glance.
+    m_vertical->applyNiceNumbers();
 }
 
 void ChartWindow::reduce()
