@@ -1,7 +1,10 @@
 #include "program/command_line.h"
 
+#include "app/translations.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -21,11 +24,14 @@ void answerHelpOrVersion(int& argc, char* argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    Options options;
-    if (options.parser.parse(arguments)
-        && (options.parser.isSet(options.help) || options.parser.isSet(options.version))) {
-        // The usage names the executable from the application's arguments.
+    Options asked;
+    if (asked.parser.parse(arguments)
+        && (asked.parser.isSet(asked.help) || asked.parser.isSet(asked.version))) {
+        // The usage names the executable from the application's arguments and
+        // describes the options in the user's language.
         const QCoreApplication console(argc, argv);
+        app::installTranslators(QLocale::system());
+        Options options;
         options.parser.process(console);
     }
 }

@@ -16,9 +16,9 @@ int main(int argc, char* argv[])
     program::nameApplication();
     program::answerHelpOrVersion(argc, argv);
     QApplication application(argc, argv);
+    app::installTranslators(QLocale::system());
     if (!program::readCommandLine())
         return EXIT_FAILURE;
-    app::installTranslators(QLocale::system());
 
     app::QtMessageBox messages;
     app::QtShell shell;
