@@ -17,8 +17,9 @@ constexpr double largestExact = 9007199254740992.0 / 128;
 double linePayment(double payment)
 {
     const double magnitude = std::fabs(payment);
-    // From 2^53 / 128 up a double is spaced wider than two cents, so the
-    // rounded amount reads back as the payment itself.
+    // From 2^53 / 128 up doubles are at least 1/64 apart: rounding to cents
+    // moves a payment by at most half a cent, less than half that spacing, so
+    // the rounded amount reads back as the payment itself.
     if (magnitude >= largestExact)
         return payment;
     double cents = std::round(magnitude * 100);
