@@ -231,6 +231,8 @@ void Form1RunTest::commaDecimalLocale_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("tab 0, rate \"0,1\" read as 0.1") << 0 << QStringList{"100", "0,1", "10"} << "-614,46";
+    QTest::newRow("tab 0, rate \"0.125\" typed with a point read as 0.125")
+        << 0 << QStringList{"100", "0.125", "10"} << "-553,64";
     QTest::newRow("tab 4, \"1.000\" read as 1000") << 4 << QStringList{"1.000", "10", "0,1"} << "-162,75";
     QTest::newRow("tab 7, interest with a decimal comma, ungrouped")
         << 7 << QStringList{"1", "0,1", "10", "12.345"} << "-1234,5";
