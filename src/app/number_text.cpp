@@ -5,11 +5,12 @@
 
 namespace app {
 
+namespace {
+
 // Qt offers no group sizes; the locale's own spelling of a long number shows
 // them (1,23,45,67,890 in en_IN).
-finance::NumberSymbols numberSymbols()
+finance::NumberSymbols symbolsOf(QLocale locale)
 {
-    QLocale locale;
     locale.setNumberOptions(QLocale::DefaultNumberOptions);
     const QString separator = locale.groupSeparator();
     finance::NumberSymbols symbols{locale.decimalPoint().toStdString(), separator.toStdString()};
@@ -21,6 +22,21 @@ finance::NumberSymbols numberSymbols()
     symbols.higherGroupSize =
         groups.size() >= 3 ? static_cast<int>(groups[groups.size() - 2].toUcs4().size()) : symbols.groupSize;
     return symbols;
+}
+
+}  // namespace
+
+// Worked out once for each locale in use: a long list asks for every line.
+finance::NumberSymbols numberSymbols()
+{
+    static QLocale cachedLocale = QLocale::c();
+    static finance::NumberSymbols cached = symbolsOf(cachedLocale);
+    const QLocale locale;
+    if (!(locale == cachedLocale)) {
+        cached = symbolsOf(locale);
+        cachedLocale = locale;
+    }
+    return cached;
 }
 
 double readNumber(const QString& text)

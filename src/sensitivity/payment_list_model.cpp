@@ -24,14 +24,9 @@ QVariant PaymentListModel::data(const QModelIndex& index, int role) const
         return {};
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
-    return lineText(m_lines[std::size_t(index.row())]);
-}
-
-QString PaymentListModel::lineText(const PaymentLine& line) const
-{
-    if (m_column == Column::Rate)
-        return app::numberToText(line.payment) + QStringLiteral("   //  ") + app::format(line.counter, "percent");
-    return app::numberToText(line.payment) + QStringLiteral("     //    ") + app::numberToText(line.counter);
+    const QStringList shown = cells(index.row(), app::CellText::Shown);
+    return m_column == Column::Rate ? shown[0] + QStringLiteral("   //  ") + shown[1]
+                                    : shown[0] + QStringLiteral("     //    ") + shown[1];
 }
 
 QStringList PaymentListModel::columnTitles(app::CellText text) const

@@ -50,8 +50,6 @@ public:
     QString pointText(qsizetype i) const override;
 
 private:
-    QString lineText(const PaymentLine& line) const;
-
     Column m_column;
     std::vector<PaymentLine> m_lines;
 };
