@@ -2,6 +2,7 @@
 // emptying the fields, and opening the two secondary windows.
 #include "main_window/form1.h"
 
+#include "app/layout.h"
 #include "app/payment_timing.h"
 #include "info_window/form3.h"
 #include "sensitivity/form2.h"
@@ -21,9 +22,7 @@ void showSingle(QPointer<Window>& window, app::Platform& platform, Place place)
         window->load();
         place(*window);
     }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    app::bringToFront(window);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "schedule/schedule_window.h"
 
+#include "app/layout.h"
 #include "app/number_text.h"
 #include "app/table_export.h"
 #include "app/vector_state.h"
@@ -149,9 +150,7 @@ void openSchedule(QPointer<ScheduleWindow>& window, const finance::Loan& loan, a
     if (!window)
         window = new ScheduleWindow(platform);
     window->showSchedule(loan, std::move(schedule));
-    window->show();
-    window->raise();
-    window->activateWindow();
+    app::bringToFront(window);
 }
 
 }  // namespace schedule

@@ -286,9 +286,7 @@ void Form2::addChartAction(QListView* list, sensitivity::PaymentListModel* lines
         app::runGuarded(m_platform.messages, this, [&] {
             if (!window)
                 window = new chart::ChartWindow(*lines, *lines, this);
-            window->show();
-            window->raise();
-            window->activateWindow();
+            app::bringToFront(window);
         });
     });
 }
