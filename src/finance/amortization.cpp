@@ -32,13 +32,14 @@ double roundedProduct(double a, double b)
     return std::fma(a, b, -(whole + 0.5)) >= 0 ? whole + 1 : whole;
 }
 
-// |x| in cents, or -1 when that reaches maxScheduleCents.
+// |x| in cents, or -1 when that reaches maxScheduleCents once rounded.
 std::int64_t centsOf(double x)
 {
     const double magnitude = std::fabs(x);
-    if (!(magnitude * 100 < double(maxScheduleCents)))
+    if (!(magnitude * 100 < 2 * double(maxScheduleCents)))
         return -1;
-    return static_cast<std::int64_t>(roundedProduct(magnitude, 100));
+    const auto cents = static_cast<std::int64_t>(roundedProduct(magnitude, 100));
+    return cents < maxScheduleCents ? cents : -1;
 }
 
 Schedule refused(Schedule::Refusal refusal)
@@ -55,9 +56,11 @@ Schedule amortize(const Loan& loan)
     requireFinite({loan.presentValue, loan.rate, loan.periods});
     if (!(loan.periods > 0))
         invalidArgument();
-    if (std::ceil(loan.periods) > double(maxScheduleRows))
+    if (!(loan.periods <= 2 * double(maxScheduleRows)))
         return refused(Schedule::Refusal::TooManyRows);
     const std::int64_t rowCount = rowCountOf(loan.periods);
+    if (rowCount > maxScheduleRows)
+        return refused(Schedule::Refusal::TooManyRows);
 
     Schedule schedule;
     schedule.loan = centsOf(loan.presentValue);
@@ -67,9 +70,10 @@ Schedule amortize(const Loan& loan)
 
     // The balance is never negative, so the interest is |rate| times it, signed
     // like the rate. It stays below maxScheduleCents: at a negative rate it is
-    // at most the balance, at a positive one the payment must exceed it.
+    // at most the balance, at a positive one at most the payment.
     const double rateMagnitude = std::fabs(loan.rate);
     const bool firstWithoutInterest = loan.timing == PaymentTiming::Begin;
+    const std::int64_t firstWithInterest = firstWithoutInterest ? 2 : 1;
     const std::int64_t rateSign = loan.rate < 0 ? -1 : 1;
     const std::int64_t payment = schedule.payment;
     std::int64_t balance = schedule.loan;
@@ -85,9 +89,9 @@ Schedule amortize(const Loan& loan)
         const bool last = period == rowCount || payment >= owed;
         const std::int64_t paid = last ? owed : payment;
         const std::int64_t principal = paid - interest;
-        // With a positive rate the interest only falls, so a payment that does
-        // not cover it fails in the first period that carries interest.
-        if (!last && principal <= 0)
+        // A payment that covers the first interest covers every later one: at a
+        // positive rate the balance, and with it the interest, never grows.
+        if (period == firstWithInterest && !last && principal < 0)
             return refused(Schedule::Refusal::PaymentBelowInterest);
         balance -= principal;
         schedule.rows.push_back({paid, interest, principal, balance});

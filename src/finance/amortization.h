@@ -35,9 +35,9 @@ constexpr std::int64_t maxScheduleRows = 1'000'000;
 struct Schedule {
     enum class Refusal {
         None,
-        TooManyRows,          // more than maxScheduleRows payments
-        PaymentBelowInterest, // the payment does not cover the first period's interest
-        AmountTooLarge,       // an amount or a total reaches maxScheduleCents
+        TooManyRows,           // more than maxScheduleRows payments
+        PaymentBelowInterest,  // the payment is below the first interest
+        AmountTooLarge,        // an amount or a total reaches maxScheduleCents
     };
     Refusal refusal = Refusal::None;
     std::int64_t loan = 0;     // cents
@@ -58,6 +58,10 @@ struct Schedule {
 // periods within a relative 1e-9 of a whole one counts as that whole one); the last is
 // the balance plus its interest, so the balance ends at exactly 0. A payment
 // that would reach that sum earlier becomes the last one there.
+// Refused: more than maxScheduleRows payments (counted as above); a payment
+// below the interest of the first period that carries interest (one equal to
+// it pays interest only until the last payment); an amount, rounded to the
+// cent, or a total of maxScheduleCents or more.
 // A refused schedule has a Refusal and no rows. Error 5 for periods <= 0 and
 // for arguments that are not finite; Pmt's errors (5 for a rate below -1).
 Schedule amortize(const Loan& loan);

@@ -51,6 +51,22 @@ void AmortizationTest::schedules_data()
     // 0.05 / 10 rounds up to a cent, which pays the loan off in 5 periods.
     atEnd("a payment rounded up ends early") << 0.05 << 0.0 << 10.0 << 5 << 1LL << 0LL << 0LL << 1LL << 0LL;
     atEnd("1,000,000 periods") << 1e6 << 0.0 << 1e6 << 1000000 << 100LL << 0LL << 0LL << 100LL << 0LL;
+    atEnd("within 1e-9 above 1,000,000 periods")
+        << 1e6 << 0.0 << 1000000.0005 << 1000000 << 100LL << 0LL << 0LL << 100LL << 0LL;
+    // Pmt(0.1, 200, 1000) = 100.0000000005: interest only until the last payment.
+    atEnd("payment equal to the interest")
+        << 1000.0 << 0.1 << 200.0 << 200 << 10000LL << 10000LL << 10000LL << 110000LL << 2000000LL;
+    // The payment rounds to 0.00; the balance falls by the negative interest alone.
+    atEnd("payment of 0.00 at -5%") << 1000.0 << -0.05 << 600.0 << 600 << 0LL << -5000LL << -4750LL << 9LL << -99991LL;
+    // 1000.04 * 0.125 = 125.005 and 466.68 * 0.125 = 58.335: exact halves.
+    atEnd("half a cent of interest rounds up")
+        << 1000.04 << 0.125 << 2.0 << 2 << 59561LL << 12501LL << 6618LL << 59562LL << 19119LL;
+    atEnd("half a cent of negative interest rounds down")
+        << 1000.04 << -0.125 << 2.0 << 2 << 40835LL << -12501LL << -5834LL << 40834LL << -18335LL;
+    atEnd("a loan of 1000.125 rounds to 1000.13")
+        << 1000.125 << 0.0 << 2.0 << 2 << 50006LL << 0LL << 0LL << 50007LL << 0LL;
+    // Pmt(0.01, 0.5, 1000) = 2014.99 pays more than is owed: one payment of 1,010.00.
+    atEnd("half a period") << 1000.0 << 0.01 << 0.5 << 1 << 201499LL << 1000LL << 0LL << 101000LL << 1000LL;
     // Payment 1000 / (1.1 * a(10)) = 147.95; then 852.05 * 0.1 = 85.205 -> 85.21.
     QTest::newRow("payments at the start: the first is all principal")
         << true << 1000.0 << 0.1 << 10.0 << 10 << 14795LL << 0LL << 8521LL << 14798LL << 47953LL;
@@ -76,7 +92,8 @@ void AmortizationTest::schedules()
         QCOMPARE(int(schedule.rows.size()), rows);
         QCOMPARE(schedule.payment, payment);
         QCOMPARE(schedule.rows.front().interest, firstInterest);
-        QCOMPARE(schedule.rows[1].interest, secondInterest);
+        if (rows > 1)
+            QCOMPARE(schedule.rows[1].interest, secondInterest);
         QCOMPARE(schedule.rows.back().payment, lastPayment);
         QCOMPARE(schedule.totalInterest, totalInterest);
 
@@ -105,10 +122,14 @@ void AmortizationTest::refusals_data()
     const int none = int(Schedule::Refusal::None);
     QTest::newRow("1,000,001 periods") << 1000.0 << 0.0 << 1000001.0 << int(Schedule::Refusal::TooManyRows) << 0;
     QTest::newRow("1,000,000.5 periods") << 1000.0 << 0.0 << 1000000.5 << int(Schedule::Refusal::TooManyRows) << 0;
-    // Pmt(0.1, 1000, 1000) = 100.0000...0555, 100.00 like the interest.
-    QTest::newRow("payment equal to the interest")
-        << 1000.0 << 0.1 << 1000.0 << int(Schedule::Refusal::PaymentBelowInterest) << 0;
+    QTest::newRow("1e300 periods") << 1000.0 << 0.1 << 1e300 << int(Schedule::Refusal::TooManyRows) << 0;
+    // The loan rounds up to 1,000.00, the payment 999.995 * 0.1000051 = 100.0046 down:
+    // 100.00 against 100000 * 0.1000051 = 100.01 of interest.
+    QTest::newRow("payment below the interest")
+        << 999.995 << 0.1000051 << 1000.0 << int(Schedule::Refusal::PaymentBelowInterest) << 0;
     QTest::newRow("loan of 10^13") << 1e13 << 0.1 << 10.0 << int(Schedule::Refusal::AmountTooLarge) << 0;
+    QTest::newRow("loan rounding to 10^13")
+        << 9999999999999.996 << -0.5 << 2.0 << int(Schedule::Refusal::AmountTooLarge) << 0;
     // 1000 payments of 10^10 * 1.0000476 pass 10^13 near the end.
     QTest::newRow("total payment of 10^13") << 1e12 << 0.01 << 1000.0 << int(Schedule::Refusal::AmountTooLarge) << 0;
     QTest::newRow("no periods") << 1000.0 << 0.1 << 0.0 << none << 5;
