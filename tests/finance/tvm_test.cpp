@@ -3,6 +3,7 @@
 // evaluation of the plain formulas over a seeded random set.
 #include "finance/finance.h"
 #include "row_guard.h"
+#include "rows.h"
 
 #include <QtTest>
 
@@ -17,21 +18,10 @@ using testing_support::guardRow;
 
 constexpr PaymentTiming Begin = PaymentTiming::Begin;
 
-using Call = std::function<double()>;
-Q_DECLARE_METATYPE(Call)
+using testing_support::Call;
+using testing_support::errorOf;
 
 namespace {
-
-// The error number a call raises, 0 when it returns.
-int errorOf(const Call& call)
-{
-    try {
-        call();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 // A true zero must come out as zero: a rate of 1e-16 would show as a rate.
 double relativeError(double value, double expected)
@@ -180,55 +170,55 @@ void TvmTest::knownValues()
 void TvmTest::domainErrors_data()
 {
     QTest::addColumn<Call>("call");
-    QTest::addColumn<int>("error");
+    QTest::addColumn<ErrorNumber>("error");
 
     const double nan = std::nan("");
     const double inf = HUGE_VAL;
-    QTest::newRow("Pmt with no periods") << Call([] { return Pmt(0.05, 0, 1000); }) << 5;
-    QTest::newRow("IPmt per 0") << Call([] { return IPmt(0.1, 0, 10, 1000); }) << 5;
-    QTest::newRow("IPmt per 0.5") << Call([] { return IPmt(0.1, 0.5, 10, 1000); }) << 5;
-    QTest::newRow("IPmt per beyond nper") << Call([] { return IPmt(0.1, 11, 10, 1000); }) << 5;
-    QTest::newRow("start: IPmt per 0.5") << Call([] { return IPmt(0.1, 0.5, 10, 1000, Begin); }) << 5;
-    QTest::newRow("start: IPmt at -100%, per 1.5") << Call([] { return IPmt(-1, 1.5, 10, 1000, Begin); }) << 6;
-    QTest::newRow("start: NPer payment equals interest") << Call([] { return NPer(0.25, -200, 1000, Begin); }) << 5;
-    QTest::newRow("start: Pmt at -100%, half a period") << Call([] { return Pmt(-1, 0.5, 1000, Begin); }) << 6;
-    QTest::newRow("start: PV at -100%") << Call([] { return PV(-1, 10, 100, Begin); }) << 6;
-    QTest::newRow("start: Rate loan of one payment") << Call([] { return Rate(10, -100, 100, Begin); }) << 5;
-    QTest::newRow("start: Rate loan below one payment") << Call([] { return Rate(10, -100, 50, Begin); }) << 5;
-    QTest::newRow("start: Rate n 0.5, loan above one payment") << Call([] { return Rate(0.5, -100, 200, Begin); }) << 5;
-    QTest::newRow("start: Rate n 1, loan not the payment") << Call([] { return Rate(1, -100, 50, Begin); }) << 5;
-    QTest::newRow("start: Rate nper negative, loan") << Call([] { return Rate(-5, -100, 1000, Begin); }) << 5;
-    QTest::newRow("NPer payment equals interest") << Call([] { return NPer(0.1, -100, 1000); }) << 5;
-    QTest::newRow("NPer payment below interest") << Call([] { return NPer(0.1, -50, 1000); }) << 5;
-    QTest::newRow("NPer payment equals typed interest") << Call([] { return NPer(0.15, 94148.52, -627656.8); }) << 5;
-    QTest::newRow("NPer no payment") << Call([] { return NPer(0.1, 0, 1000); }) << 5;
-    QTest::newRow("NPer at -100%") << Call([] { return NPer(-1, -100, 1000); }) << 5;
-    QTest::newRow("Rate same signs") << Call([] { return Rate(10, 100, 1000); }) << 5;
-    QTest::newRow("Rate pv 0") << Call([] { return Rate(10, -100, 0); }) << 5;
-    QTest::newRow("Rate pmt 0") << Call([] { return Rate(10, 0, 1000); }) << 5;
-    QTest::newRow("Rate nper 0") << Call([] { return Rate(0, -100, 1000); }) << 5;
-    QTest::newRow("Rate nper negative, loan") << Call([] { return Rate(-5, -100, 1000); }) << 5;
-    QTest::newRow("Rate nper -10, pv below one payment") << Call([] { return Rate(-10, 100, 10); }) << 5;
-    QTest::newRow("Rate nper -0.5, pv above one payment") << Call([] { return Rate(-0.5, 100, 1000); }) << 5;
-    QTest::newRow("Rate nper -1, pv not the payment") << Call([] { return Rate(-1, 100, 50); }) << 5;
-    QTest::newRow("rate below -100%") << Call([] { return PV(-1.5, 2, 100); }) << 5;
-    QTest::newRow("NaN rate") << Call([nan] { return PV(nan, 10, 100); }) << 5;
-    QTest::newRow("infinite nper") << Call([inf] { return FV(0.1, inf, 100); }) << 5;
-    QTest::newRow("infinite pv") << Call([inf] { return Rate(10, -100, inf); }) << 5;
-    QTest::newRow("NaN per") << Call([nan] { return IPmt(0.1, nan, 10, 100); }) << 5;
-    QTest::newRow("hard PV true overflow") << Call([] { return PV(-0.99, 1e6, 100); }) << 6;
-    QTest::newRow("hard FV true overflow") << Call([] { return FV(10, 1e6, 1); }) << 6;
-    QTest::newRow("PV at -100%") << Call([] { return PV(-1, 10, 100); }) << 6;
-    QTest::newRow("FV at 0% beyond range") << Call([] { return FV(0, 1e300, -1e10); }) << 6;
-    QTest::newRow("Rate beyond range") << Call([] { return Rate(10, -1e300, 1e-300); }) << 6;
-    QTest::newRow("NPer beyond range") << Call([] { return NPer(1e-320, -1e-10, 1e300); }) << 6;
+    QTest::newRow("Pmt with no periods") << Call([] { return Pmt(0.05, 0, 1000); }) << InvalidArgument;
+    QTest::newRow("IPmt per 0") << Call([] { return IPmt(0.1, 0, 10, 1000); }) << InvalidArgument;
+    QTest::newRow("IPmt per 0.5") << Call([] { return IPmt(0.1, 0.5, 10, 1000); }) << InvalidArgument;
+    QTest::newRow("IPmt per beyond nper") << Call([] { return IPmt(0.1, 11, 10, 1000); }) << InvalidArgument;
+    QTest::newRow("start: IPmt per 0.5") << Call([] { return IPmt(0.1, 0.5, 10, 1000, Begin); }) << InvalidArgument;
+    QTest::newRow("start: IPmt at -100%, per 1.5") << Call([] { return IPmt(-1, 1.5, 10, 1000, Begin); }) << Overflow;
+    QTest::newRow("start: NPer payment equals interest") << Call([] { return NPer(0.25, -200, 1000, Begin); }) << InvalidArgument;
+    QTest::newRow("start: Pmt at -100%, half a period") << Call([] { return Pmt(-1, 0.5, 1000, Begin); }) << Overflow;
+    QTest::newRow("start: PV at -100%") << Call([] { return PV(-1, 10, 100, Begin); }) << Overflow;
+    QTest::newRow("start: Rate loan of one payment") << Call([] { return Rate(10, -100, 100, Begin); }) << InvalidArgument;
+    QTest::newRow("start: Rate loan below one payment") << Call([] { return Rate(10, -100, 50, Begin); }) << InvalidArgument;
+    QTest::newRow("start: Rate n 0.5, loan above one payment") << Call([] { return Rate(0.5, -100, 200, Begin); }) << InvalidArgument;
+    QTest::newRow("start: Rate n 1, loan not the payment") << Call([] { return Rate(1, -100, 50, Begin); }) << InvalidArgument;
+    QTest::newRow("start: Rate nper negative, loan") << Call([] { return Rate(-5, -100, 1000, Begin); }) << InvalidArgument;
+    QTest::newRow("NPer payment equals interest") << Call([] { return NPer(0.1, -100, 1000); }) << InvalidArgument;
+    QTest::newRow("NPer payment below interest") << Call([] { return NPer(0.1, -50, 1000); }) << InvalidArgument;
+    QTest::newRow("NPer payment equals typed interest") << Call([] { return NPer(0.15, 94148.52, -627656.8); }) << InvalidArgument;
+    QTest::newRow("NPer no payment") << Call([] { return NPer(0.1, 0, 1000); }) << InvalidArgument;
+    QTest::newRow("NPer at -100%") << Call([] { return NPer(-1, -100, 1000); }) << InvalidArgument;
+    QTest::newRow("Rate same signs") << Call([] { return Rate(10, 100, 1000); }) << InvalidArgument;
+    QTest::newRow("Rate pv 0") << Call([] { return Rate(10, -100, 0); }) << InvalidArgument;
+    QTest::newRow("Rate pmt 0") << Call([] { return Rate(10, 0, 1000); }) << InvalidArgument;
+    QTest::newRow("Rate nper 0") << Call([] { return Rate(0, -100, 1000); }) << InvalidArgument;
+    QTest::newRow("Rate nper negative, loan") << Call([] { return Rate(-5, -100, 1000); }) << InvalidArgument;
+    QTest::newRow("Rate nper -10, pv below one payment") << Call([] { return Rate(-10, 100, 10); }) << InvalidArgument;
+    QTest::newRow("Rate nper -0.5, pv above one payment") << Call([] { return Rate(-0.5, 100, 1000); }) << InvalidArgument;
+    QTest::newRow("Rate nper -1, pv not the payment") << Call([] { return Rate(-1, 100, 50); }) << InvalidArgument;
+    QTest::newRow("rate below -100%") << Call([] { return PV(-1.5, 2, 100); }) << InvalidArgument;
+    QTest::newRow("NaN rate") << Call([nan] { return PV(nan, 10, 100); }) << InvalidArgument;
+    QTest::newRow("infinite nper") << Call([inf] { return FV(0.1, inf, 100); }) << InvalidArgument;
+    QTest::newRow("infinite pv") << Call([inf] { return Rate(10, -100, inf); }) << InvalidArgument;
+    QTest::newRow("NaN per") << Call([nan] { return IPmt(0.1, nan, 10, 100); }) << InvalidArgument;
+    QTest::newRow("hard PV true overflow") << Call([] { return PV(-0.99, 1e6, 100); }) << Overflow;
+    QTest::newRow("hard FV true overflow") << Call([] { return FV(10, 1e6, 1); }) << Overflow;
+    QTest::newRow("PV at -100%") << Call([] { return PV(-1, 10, 100); }) << Overflow;
+    QTest::newRow("FV at 0% beyond range") << Call([] { return FV(0, 1e300, -1e10); }) << Overflow;
+    QTest::newRow("Rate beyond range") << Call([] { return Rate(10, -1e300, 1e-300); }) << Overflow;
+    QTest::newRow("NPer beyond range") << Call([] { return NPer(1e-320, -1e-10, 1e300); }) << Overflow;
 }
 
 void TvmTest::domainErrors()
 {
     QFETCH(Call, call);
-    QFETCH(int, error);
-    QCOMPARE(errorOf(call), error);
+    QFETCH(ErrorNumber, error);
+    QCOMPARE(errorOf(call), int(error));
 }
 
 // PV, FV, Pmt and IPmt against the plain formulas in long double, whose
