@@ -24,21 +24,30 @@
 namespace finance {
 
 enum ErrorNumber : int {
-    InvalidArgument = 5,  // "Invalid procedure call or argument"
-    Overflow = 6,         // "Overflow"
-    DivisionByZero = 11,  // "Division by zero"
-    TypeMismatch = 13,    // "Type mismatch": text that is not a number
+    InvalidArgument = 5,
+    Overflow = 6,
+    DivisionByZero = 11,
+    TypeMismatch = 13,  // text that is not a number
 };
+
+// The English description of an error number, from the library's one table
+// ("Overflow" for 6); "Application-defined or object-defined error" for a
+// number it does not know. The windows translate it by number.
+const char* errorDescription(int number);
 
 // The one error type of the library; what() is the error's description.
 class RuntimeError : public std::runtime_error {
 public:
+    // Described by errorDescription(number).
     explicit RuntimeError(int number);
+    // Described by the caller's own text.
     RuntimeError(int number, const std::string& description);
     int number() const noexcept { return m_number; }
+    bool describedByNumber() const noexcept { return m_describedByNumber; }
 
 private:
     int m_number;
+    bool m_describedByNumber = false;
 };
 
 // When in each period its payment falls.
@@ -141,3 +150,4 @@ std::string numberToText(double x, const NumberSymbols& symbols);
 std::string Format(double x, std::string_view formatName, const NumberSymbols& symbols);
 
 }  // namespace finance
+#include "finance/cash_flows.h"

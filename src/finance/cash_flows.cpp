@@ -1,0 +1,412 @@
+// Present values are summed by Horner's rule with every factor at most 1, so
+// no step overflows, and a factor near 1 is applied as a + w*a with
+// w = factor - 1, so that a tiny rate is not lost in 1 + rate. The rates:
+// no sign change means none; one means exactly one, bracketed and refined in
+// doubles; more go to the exact search (rate_isolation.cpp).
+#include "finance/cash_flows.h"
+
+#include "finance/cash_flow_series.h"
+#include "finance/checks.h"
+
+#include <boost/math/tools/roots.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <numeric>
+#include <unordered_map>
+#include <utility>
+
+namespace finance {
+
+namespace {
+
+using detail::FlowSeries;
+
+// Dated flows with whole day steps up to this span are factored exactly when
+// ball arithmetic alone cannot settle their rates (periodic flows alike).
+constexpr double maxFactoredDegree = 20000;
+
+// A Horner factor q = multiplier + keep with keep 0 or 1: near 1 it is kept
+// as 1 + (q - 1), below 1/2 as q itself (there 1 + (q - 1) is exact anyway
+// and q keeps its relative precision).
+struct Factor {
+    double multiplier;
+    double keep;
+};
+
+Factor factorFromExcess(double excess)
+{
+    return excess > -0.5 ? Factor{excess, 1} : Factor{1 + excess, 0};
+}
+
+double hornerStep(double sum, Factor f, double value)
+{
+    return std::fma(f.multiplier, sum, f.keep * sum + value);
+}
+
+// x * exp(logFactor), with no overflow on the way to a result in range.
+double scaleByExp(double x, double logFactor)
+{
+    if (x == 0 || std::fabs(logFactor) < 700)
+        return x * std::exp(logFactor);
+    int exponent = 0;
+    const double mantissa = std::frexp(x, &exponent);
+    const double log2Factor = logFactor / std::log(2.0);
+    if (log2Factor > 4000)
+        return mantissa * HUGE_VAL;
+    if (log2Factor < -4000)
+        return 0;
+    const double whole = std::floor(log2Factor);
+    return std::ldexp(mantissa * std::exp2(log2Factor - whole), exponent + static_cast<int>(whole));
+}
+
+// A present value as value * exp(logScale).
+struct ScaledValue {
+    double value;
+    double logScale;
+};
+
+// sum of values[k] * (1+rate)^-k: backward from the last flow when the
+// factor 1/(1+rate) is at most 1, else forward with factor 1+rate, to be
+// scaled by (1+rate)^-n at the end.
+template <typename Value>
+ScaledValue periodicPresentValue(double rate, std::size_t count, Value value)
+{
+    if (rate >= 0) {
+        const Factor f = factorFromExcess(-rate / (1 + rate));
+        double sum = value(count - 1);
+        for (std::size_t k = count - 1; k-- > 0;)
+            sum = hornerStep(sum, f, value(k));
+        return {sum, 0};
+    }
+    const Factor f = factorFromExcess(rate);
+    double sum = value(0);
+    for (std::size_t k = 1; k < count; ++k)
+        sum = hornerStep(sum, f, value(k));
+    return {sum, -static_cast<double>(count - 1) * std::log1p(rate)};
+}
+
+void requireValues(const std::vector<double>& values)
+{
+    if (values.empty())
+        detail::invalidArgument();
+    for (double value : values)
+        detail::requireFinite({value});
+}
+
+void requireRate(double rate)
+{
+    detail::requireFinite({rate});
+    if (rate <= -1)
+        detail::invalidArgument();
+}
+
+void requireDays(const std::vector<double>& values, const std::vector<double>& days)
+{
+    requireValues(values);
+    if (days.size() != values.size())
+        detail::invalidArgument();
+    for (double day : days) {
+        detail::requireFinite({day, day - days[0]});
+    }
+}
+
+// Flows in date order with same-day flows summed and zero sums left out:
+// each flow's day and amount.
+struct DatedFlows {
+    std::vector<double> days;
+    std::vector<double> amounts;
+};
+
+DatedFlows inDateOrder(const std::vector<double>& values, const std::vector<double>& days)
+{
+    std::vector<std::size_t> order(values.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return days[a] < days[b]; });
+    DatedFlows flows;
+    for (std::size_t i = 0; i < order.size();) {
+        const double day = days[order[i]];
+        double amount = 0;
+        for (; i < order.size() && days[order[i]] == day; ++i)
+            amount += values[order[i]];
+        if (amount != 0) {
+            flows.days.push_back(day);
+            flows.amounts.push_back(detail::finiteResult(amount));
+        }
+    }
+    return flows;
+}
+
+// The series of nonzero flows at the given steps (ascending), counted from the first.
+FlowSeries seriesOf(const std::vector<double>& steps, const std::vector<double>& amounts, double stepsPerYear)
+{
+    FlowSeries series;
+    series.stepsPerYear = stepsPerYear;
+    std::unordered_map<double, std::uint32_t> gapNumbers;
+    bool whole = true;
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const double step = steps[i] - steps[0];
+        whole = whole && step == std::floor(step);
+        if (i > 0) {
+            const double gap = step - series.steps.back();
+            const auto inserted = gapNumbers.emplace(gap, static_cast<std::uint32_t>(series.gaps.size()));
+            if (inserted.second)
+                series.gaps.push_back(gap);
+            series.gapIndex.push_back(inserted.first->second);
+        }
+        series.steps.push_back(step);
+        series.values.push_back(amounts[i]);
+    }
+    if (whole && !series.steps.empty() && series.steps.back() <= maxFactoredDegree)
+        series.polynomialDegree = static_cast<std::int64_t>(series.steps.back());
+    return series;
+}
+
+FlowSeries periodicSeries(const std::vector<double>& values)
+{
+    std::vector<double> steps;
+    std::vector<double> amounts;
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        if (values[k] != 0) {
+            steps.push_back(static_cast<double>(k));
+            amounts.push_back(values[k]);
+        }
+    }
+    return seriesOf(steps, amounts, 1);
+}
+
+int signChanges(const std::vector<double>& values)
+{
+    int changes = 0;
+    for (std::size_t i = 1; i < values.size(); ++i)
+        changes += (values[i] < 0) != (values[i - 1] < 0);
+    return changes;
+}
+
+// The series' present value at sigma times a positive factor (every Horner
+// factor at most 1): backward from the last flow for sigma >= 0, else forward.
+double scaledPresentValue(const FlowSeries& series, double sigma, std::vector<Factor>& factors)
+{
+    const double direction = sigma >= 0 ? -1 : 1;
+    for (std::size_t j = 0; j < series.gaps.size(); ++j)
+        factors[j] = factorFromExcess(std::expm1(direction * sigma * series.gaps[j]));
+    const std::vector<double>& v = series.values;
+    const std::size_t n = v.size();
+    if (sigma >= 0) {
+        double sum = v[n - 1];
+        for (std::size_t i = n - 1; i-- > 0;)
+            sum = hornerStep(sum, factors[series.gapIndex[i]], v[i]);
+        return sum;
+    }
+    double sum = v[0];
+    for (std::size_t i = 1; i < n; ++i)
+        sum = hornerStep(sum, factors[series.gapIndex[i - 1]], v[i]);
+    return sum;
+}
+
+// The one rate of flows changing sign once, when it lies within the search.
+std::optional<double> singleRate(const FlowSeries& series)
+{
+    std::vector<Factor> factors(series.gaps.size());
+    auto value = [&](double sigma) { return scaledPresentValue(series, sigma, factors); };
+    const double low = detail::lowestLogRate() / series.stepsPerYear;
+    const double high = detail::highestLogRate() / series.stepsPerYear;
+    const double atLow = value(low);
+    const double atHigh = value(high);
+    if (atLow == 0 || atHigh == 0 || (atLow < 0) == (atHigh < 0))
+        return std::nullopt;
+    // Down to a few units in the last place, or 1e-19 in log(1 + rate) near 0.
+    const double floor = 1e-19 / series.stepsPerYear;
+    auto closeEnough = [floor](double a, double b) {
+        return std::fabs(b - a) <= std::max(floor, 4 * DBL_EPSILON * std::min(std::fabs(a), std::fabs(b)));
+    };
+    std::uintmax_t iterations = 200;
+    const std::pair<double, double> bracket =
+        boost::math::tools::toms748_solve(value, low, high, atLow, atHigh, closeEnough, iterations);
+    const double rate = std::expm1((bracket.first + bracket.second) / 2 * series.stepsPerYear);
+    if (!detail::withinSearch(rate))
+        return std::nullopt;
+    return rate;
+}
+
+RateAnalysis analyzeSeries(const FlowSeries& series)
+{
+    if (series.values.empty())
+        detail::invalidArgument();
+    RateAnalysis analysis;
+    analysis.signChanges = signChanges(series.values);
+    if (analysis.signChanges == 1) {
+        if (const std::optional<double> rate = singleRate(series))
+            analysis.rates.push_back(*rate);
+    } else if (analysis.signChanges > 1) {
+        detail::IsolatedRates found = detail::isolateRates(series);
+        analysis.rates = std::move(found.rates);
+        analysis.unsettled = std::move(found.unsettled);
+        analysis.certainty = analysis.unsettled.empty() ? RateCertainty::Isolated : RateCertainty::Unsettled;
+    }
+    return analysis;
+}
+
+// The time the running sum of amounts first turns non-negative, linear
+// between the time before and the time it does.
+std::optional<double> paybackTime(const std::vector<double>& times, const std::vector<double>& amounts)
+{
+    double sum = 0;
+    for (std::size_t i = 0; i < amounts.size(); ++i) {
+        const double before = sum;
+        sum += amounts[i];
+        if (sum >= 0)
+            return i == 0 ? times[0] : times[i - 1] + (times[i] - times[i - 1]) * (-before / (sum - before));
+    }
+    return std::nullopt;
+}
+
+// Amounts discounted at rate to time 0, all scaled by one positive factor so
+// that none overflows: the payback does not depend on the scale.
+std::vector<double> discounted(double rate, const std::vector<double>& times, const std::vector<double>& amounts)
+{
+    const double logFactor = -std::log1p(rate);
+    double largest = -HUGE_VAL;
+    for (double t : times)
+        largest = std::max(largest, logFactor * t);
+    std::vector<double> result(amounts.size());
+    for (std::size_t i = 0; i < amounts.size(); ++i)
+        result[i] = amounts[i] * std::exp(logFactor * times[i] - largest);
+    return result;
+}
+
+std::vector<double> periodTimes(std::size_t count)
+{
+    std::vector<double> times(count);
+    std::iota(times.begin(), times.end(), 0.0);
+    return times;
+}
+
+std::vector<double> yearsAfter(double firstDay, const std::vector<double>& days)
+{
+    std::vector<double> years(days.size());
+    for (std::size_t i = 0; i < days.size(); ++i)
+        years[i] = (days[i] - firstDay) / 365;
+    return years;
+}
+
+}  // namespace
+
+namespace detail {
+
+double lowestLogRate()
+{
+    return std::log(1e-9) - 0.25;
+}
+
+double highestLogRate()
+{
+    return std::log1p(1e9) + 0.25;
+}
+
+bool withinSearch(double rate)
+{
+    return rate >= lowestRate && rate <= highestRate;
+}
+
+}  // namespace detail
+
+double NetPresentValue(double rate, const std::vector<double>& values)
+{
+    requireValues(values);
+    requireRate(rate);
+    const ScaledValue pv = periodicPresentValue(rate, values.size(), [&](std::size_t k) { return values[k]; });
+    return detail::finiteResult(scaleByExp(pv.value, pv.logScale));
+}
+
+double NetPresentValue(double rate, const std::vector<double>& values, const std::vector<double>& days)
+{
+    requireDays(values, days);
+    requireRate(rate);
+    // Each term exp(E - largest E), then the sum scaled by exp(largest E).
+    const double logFactor = -std::log1p(rate);
+    double largest = -HUGE_VAL;
+    for (double day : days)
+        largest = std::max(largest, logFactor * ((day - days[0]) / 365));
+    double sum = 0;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        sum += values[i] * std::exp(logFactor * ((days[i] - days[0]) / 365) - largest);
+    return detail::finiteResult(scaleByExp(sum, largest));
+}
+
+RateAnalysis analyzeRates(const std::vector<double>& values)
+{
+    requireValues(values);
+    return analyzeSeries(periodicSeries(values));
+}
+
+RateAnalysis analyzeRates(const std::vector<double>& values, const std::vector<double>& days)
+{
+    requireDays(values, days);
+    const DatedFlows flows = inDateOrder(values, days);
+    return analyzeSeries(seriesOf(flows.days, flows.amounts, 365));
+}
+
+std::vector<double> InternalRates(const std::vector<double>& values)
+{
+    return analyzeRates(values).rates;
+}
+
+std::vector<double> InternalRates(const std::vector<double>& values, const std::vector<double>& days)
+{
+    return analyzeRates(values, days).rates;
+}
+
+double ModifiedInternalRate(const std::vector<double>& values, double financeRate, double reinvestRate)
+{
+    requireValues(values);
+    requireRate(financeRate);
+    requireRate(reinvestRate);
+    const std::size_t n = values.size() - 1;
+    const bool anyNegative = std::any_of(values.begin(), values.end(), [](double v) { return v < 0; });
+    const bool anyPositive = std::any_of(values.begin(), values.end(), [](double v) { return v > 0; });
+    if (n == 0 || !anyNegative || !anyPositive)
+        detail::invalidArgument();
+    // In logs: (1+reinvest) * (PV of positives at reinvest / -PV of negatives
+    // at finance)^(1/n) - 1, so no future value overflows on the way.
+    const ScaledValue positive =
+        periodicPresentValue(reinvestRate, values.size(), [&](std::size_t k) { return std::max(values[k], 0.0); });
+    const ScaledValue negative =
+        periodicPresentValue(financeRate, values.size(), [&](std::size_t k) { return -std::min(values[k], 0.0); });
+    const double logRatio = std::log(positive.value) + positive.logScale - std::log(negative.value) - negative.logScale;
+    return detail::finiteResult(std::expm1(std::log1p(reinvestRate) + logRatio / static_cast<double>(n)));
+}
+
+std::optional<double> payback(const std::vector<double>& values)
+{
+    requireValues(values);
+    return paybackTime(periodTimes(values.size()), values);
+}
+
+std::optional<double> payback(const std::vector<double>& values, const std::vector<double>& days)
+{
+    requireDays(values, days);
+    const DatedFlows flows = inDateOrder(values, days);
+    return paybackTime(yearsAfter(days[0], flows.days), flows.amounts);
+}
+
+std::optional<double> discountedPayback(double rate, const std::vector<double>& values)
+{
+    requireValues(values);
+    requireRate(rate);
+    const std::vector<double> times = periodTimes(values.size());
+    return paybackTime(times, discounted(rate, times, values));
+}
+
+std::optional<double> discountedPayback(double rate, const std::vector<double>& values,
+                                        const std::vector<double>& days)
+{
+    requireDays(values, days);
+    requireRate(rate);
+    const DatedFlows flows = inDateOrder(values, days);
+    const std::vector<double> times = yearsAfter(days[0], flows.days);
+    return paybackTime(times, discounted(rate, times, flows.amounts));
+}
+
+}  // namespace finance
