@@ -28,9 +28,8 @@ double ruleMilliseconds(const Case& c, int repetitions)
     std::vector<double> milliseconds;
     for (int i = 0; i < repetitions; ++i) {
         // The windows' events leave the vector registers' upper halves in use.
-        app::clearUpperVectorState();
         const auto start = std::chrono::steady_clock::now();
-        const finance::Schedule schedule = finance::amortize(c.loan);
+        const finance::Schedule schedule = app::atLibrarySpeed([&] { return finance::amortize(c.loan); });
         milliseconds.push_back(bench::millisecondsSince(start));
         if (schedule.rows.empty())
             std::printf("%s: refused\n", c.name);
@@ -42,10 +41,11 @@ double openingMilliseconds(const Case& c, int repetitions, testing_support::Fake
 {
     std::vector<double> milliseconds;
     for (int i = 0; i < repetitions; ++i) {
-        QPointer<schedule::ScheduleWindow> window;
+        app::WindowSlot<schedule::ScheduleWindow> slot;
         QApplication::processEvents();
         const auto start = std::chrono::steady_clock::now();
-        schedule::openSchedule(window, c.loan, fakes.platform, nullptr);
+        schedule::openSchedule(slot, c.loan, fakes.platform, nullptr);
+        schedule::ScheduleWindow* window = slot.get();
         auto* table = window->findChild<QTableView*>(QStringLiteral("table"));
         table->scrollToBottom();
         while (!window->windowHandle() || !window->windowHandle()->isExposed())
@@ -56,7 +56,6 @@ double openingMilliseconds(const Case& c, int repetitions, testing_support::Fake
         const int last = table->model()->rowCount() - 1;
         if (!table->viewport()->rect().contains(table->visualRect(table->model()->index(last, 0)).center()))
             std::printf("%s: the last row is not in view\n", c.name);
-        delete window.data();
     }
     return bench::median(milliseconds);
 }

@@ -57,11 +57,4 @@ void setTextColor(QWidget* widget, const QColor& text)
     widget->setPalette(palette);
 }
 
-void bringToFront(QWidget* window)
-{
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
 }  // namespace app

@@ -31,9 +31,6 @@ inline QRect pixelRect(const Place& place)
 // Puts each named child of form into its box.
 void placeControls(QWidget* form, std::initializer_list<Place> table);
 
-// Shows a window that may be open already and brings it to the front.
-void bringToFront(QWidget* window);
-
 // A window of fixed client size with minimize and close boxes only.
 void setFixedSingleBorder(QWidget* window, int widthTwips, int heightTwips);
 

@@ -10,7 +10,6 @@ static void registerPictures()
 {
     static const bool registered = [] {
         Q_INIT_RESOURCE(info_window);
-        Q_INIT_RESOURCE(dorvantix_icon);
         return true;
     }();
     Q_UNUSED(registered);
@@ -41,12 +40,6 @@ QCursor handCursor()
     const int x = qFromLittleEndian<quint16>(bytes.constData() + 10);
     const int y = qFromLittleEndian<quint16>(bytes.constData() + 12);
     return QCursor(QPixmap::fromImage(QImage::fromData(bytes)), x, y);
-}
-
-QIcon applicationIcon()
-{
-    registerPictures();
-    return QIcon(QStringLiteral(":/icons/dorvantix.ico"));
 }
 
 }  // namespace info_window

@@ -1,8 +1,7 @@
-// The pictures stored with the information window, and the program icon.
+// The pictures stored with the information window.
 #pragma once
 
 #include <QCursor>
-#include <QIcon>
 #include <QPixmap>
 
 namespace info_window {
@@ -13,7 +12,5 @@ QPixmap bannerPicture();
 QPixmap stripPicture();
 // Label1's pointer, a hand pointing up, with the hot spot its file gives.
 QCursor handCursor();
-// The program icon (":/icons/dorvantix.ico"), every size and depth of it.
-QIcon applicationIcon();
 
 }  // namespace info_window

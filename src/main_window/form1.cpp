@@ -1,5 +1,6 @@
 #include "main_window/form1.h"
 
+#include "app/application.h"
 #include "app/error_guard.h"
 #include "app/layout.h"
 #include "app/payment_timing.h"
@@ -7,7 +8,6 @@
 #include "app/form_button.h"
 #include "main_window/tab_strip.h"
 #include "info_window/form3.h"
-#include "info_window/pictures.h"
 #include "schedule/schedule_window.h"
 #include "sensitivity/form2.h"
 
@@ -53,7 +53,7 @@ FormButton* newButton(QWidget* parent, const char* name, const QString& caption)
 Form1::Form1(app::Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform)
 {
     setWindowTitle(tr("Quandrel Calculator"));
-    setWindowIcon(info_window::applicationIcon());
+    setWindowIcon(app::applicationIcon());
     m_timing = new app::PaymentTimingSetting(this);
     createControls();
     createMenus();
@@ -62,14 +62,7 @@ Form1::Form1(app::Platform& platform, QWidget* parent) : QMainWindow(parent), m_
     connectHandlers();
 }
 
-// The secondary windows have no owner, so the main window ends them itself
-// when the program ends.
-Form1::~Form1()
-{
-    delete m_form2;
-    delete m_form3;
-    delete m_schedule;
-}
+Form1::~Form1() = default;
 
 QLineEdit* Form1::Text(int i) const
 {

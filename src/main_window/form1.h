@@ -11,15 +11,16 @@
 // defines a whole loan (rate, periods, present value, payment) offers its
 // amortization schedule in the Tools menu, until the next run, a tab change
 // or "Clear Fields". "Payments at Period Start" in the Tools menu sets when
-// payments fall for the next run here and in the windows opened from here;
-// it recomputes nothing.
+// payments fall here and in the windows opened from here; while a Run's result
+// is showing, switching it runs the tab again, so the result, the marker and
+// the schedule always agree.
 #pragma once
 
 #include "app/platform.h"
+#include "app/window_slot.h"
 #include "finance/amortization.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 #include <array>
 
@@ -115,11 +116,10 @@ private:
     // The timing of payments, handed to the secondary windows.
     app::PaymentTimingSetting* m_timing = nullptr;
 
-    // The secondary windows: at most one of each, null until first opened
-    // and again once closed.
-    QPointer<Form2> m_form2;
-    QPointer<Form3> m_form3;
-    QPointer<schedule::ScheduleWindow> m_schedule;
+    // The secondary windows: at most one of each.
+    app::WindowSlot<Form2> m_form2;
+    app::WindowSlot<Form3> m_form3;
+    app::WindowSlot<schedule::ScheduleWindow> m_schedule;
 
     // Working numbers of the run; they keep their last values between runs,
     // and check_n and check_n1 read the periods n.
@@ -133,4 +133,6 @@ private:
     double m_result = 0;
     // The loan of the last run that defined one.
     finance::Loan m_scheduleLoan;
+    // The result field holds a Run's answer for the selected tab.
+    bool m_resultShowing = false;
 };

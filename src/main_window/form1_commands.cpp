@@ -2,30 +2,11 @@
 // emptying the fields, and opening the two secondary windows.
 #include "main_window/form1.h"
 
-#include "app/layout.h"
 #include "app/payment_timing.h"
 #include "info_window/form3.h"
 #include "sensitivity/form2.h"
 
 #include <QLineEdit>
-
-namespace {
-
-// One instance of a secondary window: created, loaded and placed when none is
-// open, otherwise only brought to the front. A window closed with its close
-// box has deleted itself, so the next call loads it afresh.
-template <typename Window, typename Place>
-void showSingle(QPointer<Window>& window, app::Platform& platform, Place place)
-{
-    if (!window) {
-        window = new Window(platform);
-        window->load();
-        place(*window);
-    }
-    app::bringToFront(window);
-}
-
-}  // namespace
 
 void Form1::Command2_Click()
 {
@@ -61,24 +42,37 @@ void Form1::Command3_Click()
         Text(i)->setText(QString());
     Text1->setText(QString());
     withdrawSchedule();
+    m_resultShowing = false;
 }
 
 void Form1::Command4_Click()
 {
-    showSingle(m_form3, m_platform, [this](Form3& info) { info.centreOn(*this); });
+    m_form3.open([this] {
+        auto* info = new Form3(m_platform);
+        info->load();
+        info->centreOn(*this);
+        return info;
+    });
 }
 
 // The sensitivity window opens where the system puts new windows.
 void Form1::Command5_Click()
 {
-    showSingle(m_form2, m_platform, [this](Form2& sensitivity) { sensitivity.followTiming(*m_timing); });
-    // A line of a sensitivity list opens its schedule in the one schedule window.
-    connect(m_form2, &Form2::scheduleRequested, this, &Form1::openLineSchedule, Qt::UniqueConnection);
+    m_form2.open([this] {
+        auto* sensitivity = new Form2(m_platform);
+        sensitivity->load();
+        sensitivity->followTiming(*m_timing);
+        // A line of a sensitivity list opens its schedule in the one schedule window.
+        connect(sensitivity, &Form2::scheduleRequested, this, &Form1::openLineSchedule);
+        return sensitivity;
+    });
 }
 
-// Only the next "Run" uses the new timing: the answers shown stay as they are.
+// An answer on show is computed again for the new timing, as "Run" would.
 void Form1::paymentTimingToggled()
 {
     m_timing->setTiming(m_paymentsAtStart->isChecked() ? finance::PaymentTiming::Begin
                                                        : finance::PaymentTiming::End);
+    if (m_resultShowing)
+        Command1_Click();
 }

@@ -136,6 +136,7 @@ void Form1::Command1_Click()
         Text1->setText(app::numberToText(m_result));
         break;
     }
+    m_resultShowing = true;
 }
 
 void Form1::check_n()

@@ -49,6 +49,8 @@ constexpr int interestTab = 7;
 void Form1::SSTab1_Click()
 {
     withdrawSchedule();
+    // What the fields show is no answer of the new tab.
+    m_resultShowing = false;
     const int tab = SSTab1->currentIndex();
     if (tab == interestTab)
         applyInterestMode();

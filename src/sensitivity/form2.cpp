@@ -149,6 +149,9 @@ Form2::Form2(app::Platform& platform, QWidget* parent) : QWidget(parent), m_plat
     addScheduleAction(List2, m_list2Lines, &m_list2Loan);
 }
 
+// The charts go with the window whose lists they draw.
+Form2::~Form2() = default;
+
 QLineEdit* Form2::Text(int i) const
 {
     Q_ASSERT(i >= 1 && i <= int(m_text.size()));
@@ -277,17 +280,14 @@ void Form2::addListActions()
 
 // One chart per list: showing it again brings the open one to the front.
 void Form2::addChartAction(QListView* list, sensitivity::PaymentListModel* lines,
-                           QPointer<chart::ChartWindow>& window)
+                           app::WindowSlot<chart::ChartWindow>& window)
 {
     auto* action = new QAction(tr("Show C&hart"), list);
     action->setObjectName(QStringLiteral("showChartAction"));
     list->addAction(action);
     connect(action, &QAction::triggered, this, [this, lines, &window] {
-        app::runGuarded(m_platform.messages, this, [&] {
-            if (!window)
-                window = new chart::ChartWindow(*lines, *lines, this);
-            app::bringToFront(window);
-        });
+        app::runGuarded(m_platform.messages, this,
+                        [&] { window.open([&] { return new chart::ChartWindow(*lines, *lines, this); }); });
     });
 }
 

@@ -14,6 +14,7 @@
 
 #include "app/payment_timing.h"
 #include "app/platform.h"
+#include "app/window_slot.h"
 #include "finance/amortization.h"
 
 #include <QPointer>
@@ -40,6 +41,7 @@ class Form2 : public QWidget {
 public:
     // Builds the window in its design state; the greeting waits for load().
     explicit Form2(app::Platform& platform, QWidget* parent = nullptr);
+    ~Form2() override;
 
     // Runs Form_Load: the greeting, then the disabling of the mode controls.
     void load();
@@ -65,7 +67,7 @@ private:
     void connectHandlers();
     // The lists' context menus: copy, save and the chart.
     void addListActions();
-    void addChartAction(QListView* list, sensitivity::PaymentListModel* lines, QPointer<chart::ChartWindow>& window);
+    void addChartAction(QListView* list, sensitivity::PaymentListModel* lines, app::WindowSlot<chart::ChartWindow>& window);
     void showMessage(const app::Message& message);
 
     void Form_Load();
@@ -100,8 +102,8 @@ private:
     // rate or periods.
     finance::Loan m_list1Loan;
     finance::Loan m_list2Loan;
-    QPointer<chart::ChartWindow> m_list1Chart;
-    QPointer<chart::ChartWindow> m_list2Chart;
+    app::WindowSlot<chart::ChartWindow> m_list1Chart;
+    app::WindowSlot<chart::ChartWindow> m_list2Chart;
     QLabel* m_timingMarker = nullptr;
     QPointer<const app::PaymentTimingSetting> m_timing;
 

@@ -1,5 +1,6 @@
 // Reads the stored pictures, the link cursor and the program icon byte by byte
 // and checks the properties their formats are fixed to; then has Qt decode them.
+#include "app/application.h"
 #include "info_window/pictures.h"
 
 #include <QFile>
@@ -241,7 +242,7 @@ void PicturesTest::iconHoldsFifteenImages()
             expected.insert({size, bitCount});
     QCOMPARE(found, expected);
 
-    const QList<QSize> sizes = info_window::applicationIcon().availableSizes();
+    const QList<QSize> sizes = app::applicationIcon().availableSizes();
     QCOMPARE(sizes, (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}}));
 }
 

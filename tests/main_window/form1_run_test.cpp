@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLocale>
+#include <QTableView>
 
 class Form1RunTest : public QObject {
     Q_OBJECT
@@ -16,7 +17,7 @@ private slots:
 
     void writesTheAnswer_data();
     void writesTheAnswer();
-    void switchingTheTimingKeepsTheAnswerUntilRun();
+    void switchingTheTimingRunsTheAnswerOnShowAgain();
     void refusesWithOneMessageAndChangesNothing_data();
     void refusesWithOneMessageAndChangesNothing();
     void reportsCalculationErrorsAndGoesOn_data();
@@ -92,14 +93,45 @@ void Form1RunTest::writesTheAnswer()
     QCOMPARE(d.watchdog.intercepted(), QStringList());
 }
 
-void Form1RunTest::switchingTheTimingKeepsTheAnswerUntilRun()
+// The answer, the marker and the schedule offered always have one timing;
+// what a Run did not write is not run.
+void Form1RunTest::switchingTheTimingRunsTheAnswerOnShowAgain()
 {
     Form1Driver d;
-    d.run(0, {"100", "0.1", "10"});
+    d.fakes.messages.shown.clear();
     d.paymentsAtStart()->trigger();
-    QCOMPARE(d.field(4)->text(), QStringLiteral("-614.46"));
-    d.clickRun();
-    QCOMPARE(d.field(4)->text(), QStringLiteral("-675.90"));
+    QCOMPARE(d.fakes.messages.texts(), QStringList());
+
+    d.run(4, {"1000", "10", "0.1"});
+    d.paymentsAtStart()->trigger();
+    QCOMPARE(d.field(4)->text(), QStringLiteral("-162.75"));
+    d.paymentsAtStart()->trigger();
+    QCOMPARE(d.field(4)->text(), QStringLiteral("-147.95"));
+    d.control<QAction>("scheduleAction")->trigger();
+    auto* schedule = qobject_cast<QTableView*>(QApplication::focusWidget());
+    QVERIFY(schedule);
+    QCOMPARE(schedule->model()->index(0, 2).data().toString(), QStringLiteral("0.00"));
+
+    // A run's messages come again with it: -100 a period on 1000 is a negative rate.
+    d.control<QPushButton>("Command3")->click();
+    d.run(2, {"-100", "1000", "9"});
+    d.fakes.messages.shown.clear();
+    d.paymentsAtStart()->trigger();
+    QCOMPARE(d.fakes.messages.texts(), QStringList{"Rate<0. Are you sure? Check again."});
+
+    d.fakes.messages.shown.clear();
+    d.clickTab(3);
+    const QString earlier = d.field(4)->text();
+    d.paymentsAtStart()->trigger();
+    QCOMPARE(d.field(4)->text(), earlier);
+    QCOMPARE(d.fakes.messages.texts(), QStringList());
+
+    d.control<QPushButton>("Command3")->click();
+    d.run(4, {"1000", "10", "0.1"});
+    d.control<QPushButton>("Command3")->click();
+    d.paymentsAtStart()->trigger();
+    QCOMPARE(d.fieldTexts(), QStringList(5));
+    QCOMPARE(d.fakes.messages.texts(), QStringList());
 }
 
 void Form1RunTest::refusesWithOneMessageAndChangesNothing_data()
