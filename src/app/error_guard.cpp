@@ -4,29 +4,18 @@
 
 #include <QCoreApplication>
 
-#include <cstring>
 #include <exception>
 
 namespace app {
 
 namespace {
 
-// The finance library's descriptions of its errors: the library stays free of
-// Qt, so they are translated here, where they are shown.
-constexpr const char* financeDescriptions[] = {
-    QT_TRANSLATE_NOOP("app::ErrorGuard", "Invalid procedure call or argument"),
-    QT_TRANSLATE_NOOP("app::ErrorGuard", "Overflow"),
-    QT_TRANSLATE_NOOP("app::ErrorGuard", "Division by zero"),
-    QT_TRANSLATE_NOOP("app::ErrorGuard", "Type mismatch"),
-    QT_TRANSLATE_NOOP("app::ErrorGuard", "Application-defined or object-defined error"),
-};
-
-// Any other description is shown as the error gives it.
+// The library's own descriptions are translated by number, here where they
+// are shown (the library stays free of Qt); a caller's own is shown as given.
 QString describe(const finance::RuntimeError& error)
 {
-    for (const char* description : financeDescriptions)
-        if (std::strcmp(error.what(), description) == 0)
-            return QCoreApplication::translate("app::ErrorGuard", description);
+    if (error.describedByNumber())
+        return QCoreApplication::translate("finance", finance::errorDescription(error.number()));
     return QString::fromUtf8(error.what());
 }
 

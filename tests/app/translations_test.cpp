@@ -61,7 +61,7 @@ private slots:
     {
         QVERIFY(app::installTranslators(QLocale(QLocale::German, QLocale::Germany)));
         QVERIFY(!app::installTranslators(QLocale(QLocale::English, QLocale::UnitedStates)));
-        QCOMPARE(QCoreApplication::translate("app::ErrorGuard", "Overflow"), QStringLiteral("Overflow"));
+        QCOMPARE(QCoreApplication::translate("finance", "Overflow"), QStringLiteral("Overflow"));
     }
 
     void standardButtonsComeFromQtsGermanCatalogue()
