@@ -81,31 +81,40 @@ std::int64_t addMonths(std::int64_t dayNumber, std::int64_t months)
 
 std::int64_t paymentDate(std::int64_t firstPayment, int paymentsPerYear, std::int64_t number)
 {
+    return PaymentCalendar(firstPayment, paymentsPerYear).date(number);
+}
+
+PaymentCalendar::PaymentCalendar(std::int64_t firstPayment, int paymentsPerYear)
+    : m_firstPayment(firstPayment), m_paymentsPerYear(paymentsPerYear), m_first(civilFromDays(firstPayment))
+{
+    static constexpr int listed[] = {1, 2, 4, 12, 24, 26, 52};
+    for (int count : listed) {
+        if (count == paymentsPerYear)
+            return;
+    }
+    invalidArgument();
+}
+
+std::int64_t PaymentCalendar::date(std::int64_t number) const
+{
     if (number < 1)
         invalidArgument();
     const std::int64_t index = number - 1;
-    switch (paymentsPerYear) {
-    case 1:
-    case 2:
-    case 4:
-    case 12:
-        return addMonths(firstPayment, 12 / paymentsPerYear * index);
-    case 24: {
-        const CivilDate first = civilFromDays(firstPayment);
+    switch (m_paymentsPerYear) {
+    case 24:
         if (index % 2 == 0)
-            return heldDate(first, index / 2, first.day);
+            return heldDate(m_first, index / 2, m_first.day);
         // Past the 16th, day + 15 is no day of the month: the second payment
         // moves to day - 15 of the next, so the two never meet.
-        if (first.day <= 16)
-            return heldDate(first, index / 2, first.day + 15);
-        return heldDate(first, index / 2 + 1, first.day - 15);
-    }
+        if (m_first.day <= 16)
+            return heldDate(m_first, index / 2, m_first.day + 15);
+        return heldDate(m_first, index / 2 + 1, m_first.day - 15);
     case 26:
-        return firstPayment + 14 * index;
+        return m_firstPayment + 14 * index;
     case 52:
-        return firstPayment + 7 * index;
+        return m_firstPayment + 7 * index;
     default:
-        invalidArgument();
+        return heldDate(m_first, 12 / m_paymentsPerYear * index, m_first.day);
     }
 }
 

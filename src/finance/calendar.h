@@ -39,4 +39,18 @@ std::int64_t addMonths(std::int64_t dayNumber, std::int64_t months);
 // Error 5 for another number of payments a year or a number below 1.
 std::int64_t paymentDate(std::int64_t firstPayment, int paymentsPerYear, std::int64_t number);
 
+// paymentDate for one loan, with the first payment's date taken apart once,
+// for a schedule that asks for every payment's date.
+class PaymentCalendar {
+public:
+    // Error 5 for a number of payments a year not listed above.
+    PaymentCalendar(std::int64_t firstPayment, int paymentsPerYear);
+    std::int64_t date(std::int64_t number) const;
+
+private:
+    std::int64_t m_firstPayment;
+    int m_paymentsPerYear;
+    CivilDate m_first;
+};
+
 }  // namespace finance

@@ -50,9 +50,13 @@ bool reachesLimit(double cents)
     return !(std::fabs(cents) < double(maxScheduleCents));
 }
 
+// |money| in cents, or -1 when that, rounded, reaches maxScheduleCents.
 std::int64_t centsOf(double money)
 {
-    return static_cast<std::int64_t>(roundedProduct(std::fabs(money), 100, Rounding::HalfAwayFromZero));
+    if (reachesLimit(money * 100))
+        return -1;
+    const double cents = roundedProduct(std::fabs(money), 100, Rounding::HalfAwayFromZero);
+    return reachesLimit(cents) ? -1 : static_cast<std::int64_t>(cents);
 }
 
 void requireListed(int paymentsPerYear, int compoundingsPerYear)
@@ -69,7 +73,8 @@ void requireListed(int paymentsPerYear, int compoundingsPerYear)
 // not depend on the timing: at the start the balloon falls one period earlier.
 double levelPayment(double rate, double count, double balance, double balloon, PaymentTiming timing)
 {
-    return -Pmt(rate, count, balance, timing) - balloon / FV(rate, count, -1.0);
+    const double payment = -Pmt(rate, count, balance, timing);
+    return balloon == 0 ? payment : payment - balloon / FV(rate, count, -1.0);
 }
 
 bool isDaily(InterestRule rule)
@@ -94,7 +99,8 @@ class Planner {
 public:
     explicit Planner(const Prepared& prepared)
         : m_prepared(prepared), m_terms(*prepared.terms), m_daily(isDaily(m_terms.interestRule)),
-          m_dayBasis(m_terms.interestRule == InterestRule::Actual360 ? 360.0 : 365.0)
+          m_dayBasis(m_terms.interestRule == InterestRule::Actual360 ? 360.0 : 365.0),
+          m_calendar(m_terms.firstPayment, m_terms.paymentsPerYear)
     {
     }
 
@@ -117,6 +123,7 @@ private:
     const LoanTerms& m_terms;
     const bool m_daily;
     const double m_dayBasis;
+    const PaymentCalendar m_calendar;
     std::int64_t m_paymentsMade = 0;
 };
 
@@ -179,8 +186,7 @@ LoanPlan::Refusal Planner::run(LoanPlan& plan, bool withExtras, bool keepRows)
             if (!roundedLevelPayment(rate, term - number + 1, balance, PaymentTiming::End, regular))
                 return Refusal::AmountTooLarge;
         }
-        const std::int64_t date =
-            keepRows || m_daily ? paymentDate(m_terms.firstPayment, m_terms.paymentsPerYear, number) : 0;
+        const std::int64_t date = keepRows || m_daily ? m_calendar.date(number) : 0;
         const double factor = m_daily ? annualRate * double(date - previousDate) / m_dayBasis : rate;
         previousDate = date;
         std::int64_t interest = 0;
@@ -217,7 +223,7 @@ LoanPlan::Refusal Planner::run(LoanPlan& plan, bool withExtras, bool keepRows)
             || reachesLimit(double(plan.totalInterest)))
             return Refusal::AmountTooLarge;
         if (keepRows)
-            plan.rows.push_back({number, date, payment, extraPaid, interest, principal, balance});
+            plan.rows.push_back({date, payment, extraPaid, interest, balance});
         if (last)
             break;
         if (extras != 0 && m_terms.afterExtra == AfterExtra::KeepTerm
@@ -320,13 +326,6 @@ LoanPlan planLoan(const LoanTerms& terms)
     }
     if (terms.payments > maxScheduleRows)
         return refused(LoanPlan::Refusal::TooManyPayments);
-    bool tooLarge = reachesLimit(terms.amount * 100) || reachesLimit(terms.balloon * 100)
-                    || reachesLimit(terms.fees * 100) || reachesLimit(terms.extraPerPayment * 100)
-                    || reachesLimit(terms.payment.value_or(0) * 100);
-    for (const OneOffExtra& extra : terms.extras)
-        tooLarge = tooLarge || reachesLimit(extra.amount * 100);
-    if (tooLarge)
-        return refused(LoanPlan::Refusal::AmountTooLarge);
 
     Prepared prepared;
     prepared.terms = &terms;
@@ -335,8 +334,14 @@ LoanPlan planLoan(const LoanTerms& terms)
     prepared.extra = centsOf(terms.extraPerPayment);
     prepared.extraFrom = terms.extraFrom;
     prepared.extraTo = terms.extraTo == 0 ? terms.payments : terms.extraTo;
-    for (const OneOffExtra& extra : terms.extras)
+    bool tooLarge = prepared.amount < 0 || prepared.balloon < 0 || prepared.extra < 0 || centsOf(terms.fees) < 0
+                    || centsOf(terms.payment.value_or(0)) < 0;
+    for (const OneOffExtra& extra : terms.extras) {
         prepared.extras.emplace_back(extra.number, centsOf(extra.amount));
+        tooLarge = tooLarge || prepared.extras.back().second < 0;
+    }
+    if (tooLarge)
+        return refused(LoanPlan::Refusal::AmountTooLarge);
     std::stable_sort(prepared.extras.begin(), prepared.extras.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     prepared.rateChanges = terms.rateChanges;

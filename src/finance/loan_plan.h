@@ -65,15 +65,15 @@ struct LoanTerms {
     std::vector<RateChange> rateChanges;
 };
 
-// One payment, every amount in cents.
+// One payment, every amount in cents; rows[k] is payment number k + 1. Kept
+// to five numbers: a million rows are 40 MB, written as they are made.
 struct PlanRow {
-    std::int64_t number;
     std::int64_t date;
-    std::int64_t payment;    // the regular payment (on the last row, see planLoan)
+    std::int64_t payment;   // the regular payment (on the last row, see planLoan)
     std::int64_t extra;
-    std::int64_t interest;   // negative at a negative rate
-    std::int64_t principal;  // payment + extra - interest
-    std::int64_t balance;    // owed after this row
+    std::int64_t interest;  // negative at a negative rate
+    std::int64_t balance;   // owed after this row
+    std::int64_t principal() const { return payment + extra - interest; }
 };
 
 struct LoanPlan {
