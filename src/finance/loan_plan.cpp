@@ -3,6 +3,7 @@
 #include "finance/amortization.h"
 #include "finance/annuity.h"
 #include "finance/calendar.h"
+#include "finance/cash_flows.h"
 #include "finance/checks.h"
 
 #include <algorithm>
@@ -375,6 +376,27 @@ LoanPlan planLoan(const LoanTerms& terms)
         }
     }
     return plan;
+}
+
+std::optional<double> annualPercentageRate(const LoanPlan& plan)
+{
+    if (plan.refusal != LoanPlan::Refusal::None || plan.rows.empty())
+        return std::nullopt;
+    std::vector<double> values;
+    std::vector<double> days;
+    values.reserve(plan.rows.size() + 1);
+    days.reserve(plan.rows.size() + 1);
+    values.push_back(double(plan.amount - plan.fees));
+    days.push_back(double(plan.loanDate));
+    for (const PlanRow& row : plan.rows) {
+        values.push_back(-double(row.payment + row.extra));
+        days.push_back(double(row.date));
+    }
+    // A loan's flows change sign once, so there is one rate at most.
+    const std::vector<double> rates = InternalRates(values, days);
+    if (rates.empty())
+        return std::nullopt;
+    return rates.front();
 }
 
 double solveLoanTerm(const LoanTerms& terms, LoanTerm unknown)

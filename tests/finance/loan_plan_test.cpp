@@ -75,6 +75,8 @@ private slots:
     void refusals();
     void solving_data();
     void solving();
+    void apr_data();
+    void apr();
 };
 
 void LoanPlanTest::dayNumbers_data()
@@ -351,6 +353,28 @@ void LoanPlanTest::solving()
         const double solved = solveLoanTerm(terms, LoanTerm(unknown));
         QVERIFY2(std::fabs(solved - expected) <= 1e-11 * std::fabs(expected),
                  qPrintable(QString::number(solved, 'g', 17)));
+    });
+}
+
+// The dated rate finder is exact to 1e-9; the true rates are from mpmath.
+void LoanPlanTest::apr_data()
+{
+    QTest::addColumn<double>("fees");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("no fees") << 0.0 << 0.0669350601372627772;
+    QTest::newRow("3,000 of fees") << 3000.0 << 0.0679630718016965694;
+}
+
+void LoanPlanTest::apr()
+{
+    QFETCH(double, fees);
+    QFETCH(double, expected);
+    guardRow([&] {
+        const LoanPlan plan = planLoan(changed(houseLoan(), [&](LoanTerms& t) { t.fees = fees; }));
+        QCOMPARE(plan.costOfCredit(), plan.totalInterest + std::int64_t(fees * 100));
+        const std::optional<double> apr = annualPercentageRate(plan);
+        QVERIFY(apr);
+        QVERIFY2(std::fabs(*apr - expected) <= 1e-9 * expected, qPrintable(QString::number(*apr, 'g', 17)));
     });
 }
 
