@@ -14,11 +14,18 @@ struct SaveFileRequest {
     QString defaultSuffix;  // added to a name typed without one: "csv"
 };
 
+struct OpenFileRequest {
+    QString caption;
+    QString filter;  // "Loan files (*.loan.json)"
+};
+
 class FileDialog {
 public:
     virtual ~FileDialog() = default;
     // Asks modally over parent for a file to save to; empty when the user cancels.
     virtual QString saveFileName(QWidget* parent, const SaveFileRequest& request) = 0;
+    // Asks modally over parent for an existing file to open; empty when the user cancels.
+    virtual QString openFileName(QWidget* parent, const OpenFileRequest& request) = 0;
 };
 
 }  // namespace app

@@ -11,8 +11,8 @@ class QWidget;
 namespace app {
 
 enum class Icon { None, Information, Question, Warning, Error };
-enum class Buttons { Ok, OkCancel, YesNo };
-enum class Answer { Ok, Cancel, Yes, No };
+enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel };
+enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
 
 struct Message {
     QString text;  // lines joined by "\r\n"

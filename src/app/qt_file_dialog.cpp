@@ -15,4 +15,14 @@ QString QtFileDialog::saveFileName(QWidget* parent, const SaveFileRequest& reque
     return dialog.selectedFiles().constFirst();
 }
 
+QString QtFileDialog::openFileName(QWidget* parent, const OpenFileRequest& request)
+{
+    QFileDialog dialog(parent, request.caption, QString(), request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 }  // namespace app

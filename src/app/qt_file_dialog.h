@@ -8,6 +8,7 @@ namespace app {
 class QtFileDialog final : public FileDialog {
 public:
     QString saveFileName(QWidget* parent, const SaveFileRequest& request) override;
+    QString openFileName(QWidget* parent, const OpenFileRequest& request) override;
 };
 
 }  // namespace app

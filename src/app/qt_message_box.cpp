@@ -39,13 +39,28 @@ Answer QtMessageBox::show(QWidget* parent, const Message& message)
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         break;
+    case Buttons::SaveDiscardCancel:
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Save);
+        break;
     }
     switch (box.exec()) {
+    case QMessageBox::Ok: return Answer::Ok;
     case QMessageBox::Cancel: return Answer::Cancel;
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
-    default: return message.buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    case QMessageBox::Save: return Answer::Save;
+    case QMessageBox::Discard: return Answer::Discard;
+    default: break;
     }
+    // Closed without a button: the answer that changes nothing.
+    switch (message.buttons) {
+    case Buttons::YesNo: return Answer::No;
+    case Buttons::OkCancel:
+    case Buttons::SaveDiscardCancel: return Answer::Cancel;
+    case Buttons::Ok: break;
+    }
+    return Answer::Ok;
 }
 
 }  // namespace app

@@ -33,6 +33,10 @@ public:
     // The open window, or null.
     Window* get() const { return m_window; }
 
+    // Asks the open window to close, as its close box does; false when it
+    // stays open (a document with unsaved changes the user kept).
+    bool close() { return !m_window || m_window->close(); }
+
 private:
     QPointer<Window> m_window;
 };

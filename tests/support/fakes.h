@@ -16,7 +16,8 @@ namespace testing_support {
 
 class FakeMessageBox final : public app::MessageBox {
 public:
-    // Answers given in order; when none is queued the box answers Ok (or Yes).
+    // Answers given in order; when none is queued the box answers Ok (Yes to a
+    // question, Discard to unsaved changes).
     QQueue<app::Answer> answers;
     QList<app::Message> shown;
     // Runs while each message is up, to look at the window behind it.
@@ -29,7 +30,11 @@ public:
             whileShown(message);
         if (!answers.isEmpty())
             return answers.dequeue();
-        return message.buttons == app::Buttons::YesNo ? app::Answer::Yes : app::Answer::Ok;
+        switch (message.buttons) {
+        case app::Buttons::YesNo: return app::Answer::Yes;
+        case app::Buttons::SaveDiscardCancel: return app::Answer::Discard;
+        default: return app::Answer::Ok;
+        }
     }
 
     QStringList texts() const
@@ -58,10 +63,17 @@ public:
     // The name each dialog answers with; empty answers as Cancel does.
     QString answer;
     QList<app::SaveFileRequest> requests;
+    QString openAnswer;
+    QList<app::OpenFileRequest> openRequests;
     QString saveFileName(QWidget*, const app::SaveFileRequest& request) override
     {
         requests.append(request);
         return answer;
+    }
+    QString openFileName(QWidget*, const app::OpenFileRequest& request) override
+    {
+        openRequests.append(request);
+        return openAnswer;
     }
 };
 

@@ -1,0 +1,23 @@
+#include "app/unsaved_changes.h"
+
+#include <QCoreApplication>
+
+namespace app {
+
+Answer askToSaveChanges(MessageBox& messages, QWidget* parent, const QString& documentName)
+{
+    Message question;
+    question.text = QCoreApplication::translate("app::UnsavedChanges",
+                                                "Save the changes to \"%1\" before closing?")
+                        .arg(documentName);
+    question.icon = Icon::Warning;
+    question.buttons = Buttons::SaveDiscardCancel;
+    return messages.show(parent, question);
+}
+
+QString documentTitle(const QString& documentName, const QString& windowName)
+{
+    return QStringLiteral("%1[*] - %2").arg(documentName, windowName);
+}
+
+}  // namespace app
