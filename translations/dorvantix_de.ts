@@ -437,6 +437,21 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
     </message>
 </context>
 <context>
+    <name>app::SafeSave</name>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is not a regular file, and only a regular file is replaced</source>
+        <translation>es ist keine gewöhnliche Datei, und nur eine gewöhnliche Datei wird ersetzt</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be saved: %2</source>
+        <translation>Die Datei %1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>app::TableExport</name>
     <message>
         <source>Save as CSV</source>
@@ -445,10 +460,6 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
-    </message>
-    <message>
-        <source>The file %1 could not be saved: %2</source>
-        <translation>Die Datei %1 konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <source>&amp;Copy</source>

@@ -1,15 +1,15 @@
 #include "app/table_export.h"
 
 #include "app/error_guard.h"
+#include "app/safe_save.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QDir>
 #include <QGuiApplication>
+#include <QIODevice>
 #include <QItemSelectionModel>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <vector>
@@ -79,21 +79,11 @@ void copyAll(const TableRows& rows)
     QGuiApplication::clipboard()->setText(text);
 }
 
-// Writes the whole table or nothing: QSaveFile keeps the rows in a temporary
-// file beside the target and replaces the target only when all are written.
-// Returns the reason when the file could not be saved.
-QString writeCsv(const QString& fileName, const TableRows& rows)
+// The header and every row, handed to the file in chunks, so a long table
+// never sits in memory twice. False when a write failed.
+bool writeCsv(QIODevice& file, const TableRows& rows)
 {
     constexpr qsizetype chunkBytes = 1 << 16;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    // The reason is read when a write fails: committing would forget it.
-    const auto failed = [&file] {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    };
     QByteArray bytes;
     appendCsvLine(bytes, rows.columnTitles(CellText::File));
     const int count = rows.tableRowCount();
@@ -101,17 +91,14 @@ QString writeCsv(const QString& fileName, const TableRows& rows)
         appendCsvLine(bytes, rows.cells(row, CellText::File));
         if (bytes.size() >= chunkBytes) {
             if (file.write(bytes) < 0)
-                return failed();
+                return false;
             bytes.clear();
         }
     }
-    if (file.write(bytes) < 0 || !file.flush())
-        return failed();
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return file.write(bytes) >= 0;
 }
 
+// A cancelled dialog writes nothing and says nothing.
 void saveCsv(QAbstractItemView* view, const TableRows& rows, Platform& platform)
 {
     SaveFileRequest request;
@@ -121,14 +108,8 @@ void saveCsv(QAbstractItemView* view, const TableRows& rows, Platform& platform)
     const QString fileName = platform.files.saveFileName(view->window(), request);
     if (fileName.isEmpty())
         return;
-    const QString reason = writeCsv(fileName, rows);
-    if (reason.isEmpty())
-        return;
-    Message message;
-    message.icon = Icon::Error;
-    message.text = QCoreApplication::translate("app::TableExport", "The file %1 could not be saved: %2")
-                       .arg(QDir::toNativeSeparators(fileName), reason);
-    platform.messages.show(view->window(), message);
+    saveWhole(fileName, [&rows](QIODevice& file) { return writeCsv(file, rows); }, platform.messages,
+              view->window());
 }
 
 // caption: marked with QT_TRANSLATE_NOOP, translated here.
