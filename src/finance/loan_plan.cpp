@@ -63,9 +63,12 @@ std::int64_t centsOf(double money)
 void requireListed(int paymentsPerYear, int compoundingsPerYear)
 {
     static constexpr int listed[] = {1, 2, 4, 12, 24, 26, 52};
-    const auto isListed = [](int count) { return std::find(std::begin(listed), std::end(listed), count) != std::end(listed); };
-    if (!isListed(paymentsPerYear)
-        || !(isListed(compoundingsPerYear) || compoundingsPerYear == 365 || compoundingsPerYear == continuousCompounding))
+    const auto isListed = [](int count) {
+        return std::find(std::begin(listed), std::end(listed), count) != std::end(listed);
+    };
+    const bool compoundingListed = isListed(compoundingsPerYear) || compoundingsPerYear == 365
+                                   || compoundingsPerYear == continuousCompounding;
+    if (!isListed(paymentsPerYear) || !compoundingListed)
         invalidArgument();
 }
 
@@ -131,8 +134,8 @@ private:
 bool Planner::roundedLevelPayment(double rate, std::int64_t count, std::int64_t balance, PaymentTiming timing,
                                   std::int64_t& payment) const
 {
-    const double exact =
-        levelPayment(rate, double(count), double(balance), double(m_prepared.balloon), m_daily ? PaymentTiming::End : timing);
+    const double exact = levelPayment(rate, double(count), double(balance), double(m_prepared.balloon),
+                                      m_daily ? PaymentTiming::End : timing);
     if (reachesLimit(exact))
         return false;
     const double size = std::fabs(exact);
@@ -167,7 +170,6 @@ LoanPlan::Refusal Planner::run(LoanPlan& plan, bool withExtras, bool keepRows)
         regular = centsOf(*m_terms.payment);
     else if (!roundedLevelPayment(rate, term, m_prepared.amount, m_terms.timing, regular))
         return Refusal::AmountTooLarge;
-    plan.regularPayment = regular;
 
     auto change = m_prepared.rateChanges.begin();
     auto extra = m_prepared.extras.begin();
@@ -183,17 +185,24 @@ LoanPlan::Refusal Planner::run(LoanPlan& plan, bool withExtras, bool keepRows)
         }
         if (rateChanged) {
             rate = ratePerPeriodAt(annualRate);
-            // The next payment falls one period after the balance, whatever the timing.
-            if (!roundedLevelPayment(rate, term - number + 1, balance, PaymentTiming::End, regular))
+            // Past the first, the next payment falls one period after the
+            // balance, whatever the timing.
+            const PaymentTiming timing = number == 1 ? m_terms.timing : PaymentTiming::End;
+            if (!roundedLevelPayment(rate, term - number + 1, balance, timing, regular))
                 return Refusal::AmountTooLarge;
         }
+        if (number == 1)
+            plan.regularPayment = regular;
         const std::int64_t date = keepRows || m_daily ? m_calendar.date(number) : 0;
         const double factor = m_daily ? annualRate * double(date - previousDate) / m_dayBasis : rate;
         previousDate = date;
         std::int64_t interest = 0;
         if (!(number == 1 && firstWithoutInterest)) {
+            const double rateSize = std::fabs(factor);
+            if (reachesLimit(double(balance) * rateSize))
+                return Refusal::AmountTooLarge;
             interest = static_cast<std::int64_t>(
-                roundedProduct(double(balance), std::fabs(factor), m_prepared.interestRounding));
+                roundedProduct(double(balance), rateSize, m_prepared.interestRounding));
             if (factor < 0)
                 interest = -interest;
         }
@@ -433,8 +442,8 @@ double solveLoanTerm(const LoanTerms& terms, LoanTerm unknown)
         return NPer(rate, -(payment - rate * balloon), owed - balloon);
     }
     case LoanTerm::AnnualRate: {
-        const double rate =
-            balloon == 0 ? Rate(count, -payment, amount, timing) : rateWithBalloon(count, payment, amount, balloon, timing);
+        const double rate = balloon == 0 ? Rate(count, -payment, amount, timing)
+                                         : rateWithBalloon(count, payment, amount, balloon, timing);
         return daily ? rate * terms.paymentsPerYear
                      : annualRateOf(rate, terms.paymentsPerYear, terms.compoundingsPerYear);
     }

@@ -19,7 +19,7 @@ enum class InterestRule {
 };
 
 enum class PaymentRounding { NearestCent, UpToCent, UpToUnit };
-enum class InterestRounding { HalfAwayFromZero, HalfToEven, Down };
+enum class InterestRounding { HalfAwayFromZero, HalfToEven, Down /* toward zero */ };
 
 // What a row with extras changes for the rows after it.
 enum class AfterExtra {

@@ -159,7 +159,11 @@ void LoanPlanTest::schedules_data()
         << changed(house, [](LoanTerms& t) { t.paymentsPerYear = 26; t.payments = 780; }) << 87390LL << 780 << 0
         << 0LL << -1LL << -1LL << "" << -1LL << -1LL << 0;
     QTest::newRow("compounded continuously")
-        << changed(smallLoan(20000, 0.079), [](LoanTerms& t) { t.compoundingsPerYear = continuousCompounding; t.payments = 60; })
+        << changed(smallLoan(20000, 0.079),
+                   [](LoanTerms& t) {
+                       t.compoundingsPerYear = continuousCompounding;
+                       t.payments = 60;
+                   })
         << 40482LL << 60 << 0 << 0LL << -1LL << -1LL << "" << -1LL << -1LL << 0;
     QTest::newRow("Actual/365 from a loan date 42 days before the first payment")
         << changed(smallLoan(20000, 0.079),
@@ -183,7 +187,8 @@ void LoanPlanTest::schedules_data()
 
     // 1002.40 x 0.625 % = 626.5 cents exactly, 1002.50 x 0.625 % = 626.5625.
     QTest::newRow("interest: a half away from zero")
-        << smallLoan(1002.40, 0.075) << 8697LL << 12 << 0 << 0LL << 627LL << 8692LL << "2027-12-31" << 4119LL << -1LL << 0;
+        << smallLoan(1002.40, 0.075) << 8697LL << 12 << 0 << 0LL << 627LL << 8692LL << "2027-12-31" << 4119LL << -1LL
+        << 0;
     QTest::newRow("interest: halves to even")
         << changed(smallLoan(1002.40, 0.075), [](LoanTerms& t) { t.interestRounding = InterestRounding::HalfToEven; })
         << 8697LL << 12 << 0 << 0LL << 626LL << 8691LL << "2027-12-31" << 4118LL << -1LL << 0;
@@ -208,6 +213,14 @@ void LoanPlanTest::schedules_data()
                        t.timing = PaymentTiming::Begin;
                    })
         << 120702LL << 60 << 2 << 120702LL << 0LL << 5120717LL << "2031-12-31" << 2242135LL << -1LL << 0;
+    // As if the loan were at 7.5 % from the start: payment 1 falls on the loan date.
+    QTest::newRow("payments at the start, the rate changing with payment 1")
+        << changed(smallLoan(1000, 0.065),
+                   [](LoanTerms& t) {
+                       t.timing = PaymentTiming::Begin;
+                       t.rateChanges = {{1, 0.075}};
+                   })
+        << 8622LL << 12 << 2 << 8622LL << 0LL << 8620LL << "2027-12-31" << 3462LL << -1LL << 0;
     QTest::newRow("a typed payment equal to the interest")
         << changed(smallLoan(100000, 0.06), [](LoanTerms& t) { t.payment = 500.0; }) << 50000LL << 12 << 0 << 0LL
         << 50000LL << 10050000LL << "2027-12-31" << 600000LL << -1LL << 0;
@@ -277,7 +290,13 @@ void LoanPlanTest::refusals_data()
     QTest::newRow("an amount rounding to 10^13") << changed(house, [](LoanTerms& t) { t.amount = 9999999999999.996; })
                                                  << int(LoanPlan::Refusal::AmountTooLarge) << 0;
     QTest::newRow("a typed payment a cent below the first interest")
-        << changed(house, [](LoanTerms& t) { t.payment = 1624.99; }) << int(LoanPlan::Refusal::PaymentBelowInterest) << 0;
+        << changed(house, [](LoanTerms& t) { t.payment = 1624.99; }) << int(LoanPlan::Refusal::PaymentBelowInterest)
+        << 0;
+    QTest::newRow("an interest of 10^13") << changed(house, [](LoanTerms& t) {
+        t.amount = 1e12;
+        t.annualRate = 1200;
+        t.payment = 1.0;
+    }) << int(LoanPlan::Refusal::AmountTooLarge) << 0;
     QTest::newRow("a first payment before the loan date")
         << changed(house, [](LoanTerms& t) { t.firstPayment = t.loanDate - 1; }) << none << 5;
     QTest::newRow("36 payments a year") << changed(house, [](LoanTerms& t) { t.paymentsPerYear = 36; }) << none << 5;
