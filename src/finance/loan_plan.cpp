@@ -211,8 +211,11 @@ LoanPlan::Refusal Planner::run(LoanPlan& plan, bool withExtras, bool keepRows)
         if (withExtras) {
             if (number >= m_prepared.extraFrom && number <= m_prepared.extraTo)
                 extras = m_prepared.extra;
-            for (; extra != m_prepared.extras.end() && extra->first == number; ++extra)
+            for (; extra != m_prepared.extras.end() && extra->first == number; ++extra) {
                 extras += extra->second;
+                if (reachesLimit(double(extras)))
+                    return Refusal::AmountTooLarge;
+            }
         }
 
         const std::int64_t due = balance + interest;
@@ -312,7 +315,7 @@ double annualRateOf(double ratePerPeriod, int paymentsPerYear, int compoundingsP
     if (compoundingsPerYear == continuousCompounding)
         return finiteResult(paymentsPerYear * growth);
     if (compoundingsPerYear == paymentsPerYear)
-        return ratePerPeriod * paymentsPerYear;
+        return finiteResult(ratePerPeriod * paymentsPerYear);
     const double compounding = double(compoundingsPerYear);
     return finiteResult(compounding * std::expm1(paymentsPerYear / compounding * growth));
 }

@@ -80,7 +80,7 @@ struct LoanPlan {
     enum class Refusal {
         None,
         TooManyPayments,       // more than maxScheduleRows payments
-        AmountTooLarge,        // an amount, balance or total reaches maxScheduleCents
+        AmountTooLarge,        // an amount, interest, balance or total reaches maxScheduleCents
         PaymentBelowInterest,  // the regular payment is below the first interest charged
     };
     Refusal refusal = Refusal::None;
