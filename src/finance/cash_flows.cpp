@@ -42,7 +42,24 @@ Factor factorFromExcess(double excess)
 
 double hornerStep(double sum, Factor f, double value)
 {
-    return std::fma(f.multiplier, sum, f.keep * sum + value);
+    return (f.keep * sum + value) + f.multiplier * sum;
+}
+
+// Horner's rule over count values in the given order with one factor q:
+// sum * q + value, written (sum + value) + (q - 1) * sum when q is near 1.
+template <typename Value>
+double hornerSum(Factor f, std::size_t count, bool backward, Value value)
+{
+    auto at = [&](std::size_t i) { return value(backward ? count - 1 - i : i); };
+    double sum = at(0);
+    if (f.keep == 1) {
+        for (std::size_t i = 1; i < count; ++i)
+            sum = (sum + at(i)) + f.multiplier * sum;
+    } else {
+        for (std::size_t i = 1; i < count; ++i)
+            sum = f.multiplier * sum + at(i);
+    }
+    return sum;
 }
 
 // x * exp(logFactor), with no overflow on the way to a result in range.
@@ -73,18 +90,10 @@ struct ScaledValue {
 template <typename Value>
 ScaledValue periodicPresentValue(double rate, std::size_t count, Value value)
 {
-    if (rate >= 0) {
-        const Factor f = factorFromExcess(-rate / (1 + rate));
-        double sum = value(count - 1);
-        for (std::size_t k = count - 1; k-- > 0;)
-            sum = hornerStep(sum, f, value(k));
-        return {sum, 0};
-    }
-    const Factor f = factorFromExcess(rate);
-    double sum = value(0);
-    for (std::size_t k = 1; k < count; ++k)
-        sum = hornerStep(sum, f, value(k));
-    return {sum, -static_cast<double>(count - 1) * std::log1p(rate)};
+    if (rate >= 0)
+        return {hornerSum(factorFromExcess(-rate / (1 + rate)), count, true, value), 0};
+    return {hornerSum(factorFromExcess(rate), count, false, value),
+            -static_cast<double>(count - 1) * std::log1p(rate)};
 }
 
 void requireValues(const std::vector<double>& values)
@@ -143,6 +152,9 @@ FlowSeries seriesOf(const std::vector<double>& steps, const std::vector<double>&
 {
     FlowSeries series;
     series.stepsPerYear = stepsPerYear;
+    series.steps.reserve(steps.size());
+    series.values.reserve(steps.size());
+    series.gapIndex.reserve(steps.size());
     std::unordered_map<double, std::uint32_t> gapNumbers;
     bool whole = true;
     for (std::size_t i = 0; i < steps.size(); ++i) {
