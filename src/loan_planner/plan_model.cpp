@@ -1,0 +1,148 @@
+#include "loan_planner/plan_model.h"
+
+#include "app/number_text.h"
+#include "finance/calendar.h"
+
+#include <QDate>
+#include <QFont>
+#include <QLocale>
+
+namespace loan_planner {
+
+// A two-digit year would make 2056 read as 1956 when typed back.
+QString shownDateFormat()
+{
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format;
+}
+
+QDate dateOf(std::int64_t dayNumber)
+{
+    const finance::CivilDate date = finance::civilFromDays(dayNumber);
+    return QDate(int(date.year), date.month, date.day);
+}
+
+std::int64_t dayNumberOf(const QDate& date)
+{
+    return finance::daysFromCivil(date.year(), date.month(), date.day());
+}
+
+PlanModel::PlanModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void PlanModel::setPlan(finance::LoanPlan plan)
+{
+    beginResetModel();
+    m_plan = std::move(plan);
+    m_shown = app::numberSymbols();
+    m_dateFormat = shownDateFormat();
+    endResetModel();
+}
+
+int PlanModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : tableRowCount();
+}
+
+int PlanModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant PlanModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+        return cellText(index.row(), index.column(), app::CellText::Shown);
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::FontRole:
+        if (index.row() == int(m_plan.rows.size())) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant PlanModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+        return columnTitles(app::CellText::Shown).at(section);
+    return {};
+}
+
+QStringList PlanModel::columnTitles(app::CellText text) const
+{
+    QStringList titles;
+    for (const char* english : {QT_TR_NOOP("Number"), QT_TR_NOOP("Date"), QT_TR_NOOP("Payment"), QT_TR_NOOP("Extra"),
+                                QT_TR_NOOP("Interest"), QT_TR_NOOP("Principal"), QT_TR_NOOP("Balance")})
+        titles.append(text == app::CellText::File ? QString::fromLatin1(english) : tr(english));
+    return titles;
+}
+
+int PlanModel::tableRowCount() const
+{
+    return m_plan.rows.empty() ? 0 : int(m_plan.rows.size()) + 1;
+}
+
+QStringList PlanModel::cells(int row, app::CellText text) const
+{
+    QStringList result;
+    result.reserve(ColumnCount);
+    for (int column = 0; column < ColumnCount; ++column)
+        result.append(cellText(row, column, text));
+    return result;
+}
+
+// The row after the payments is the total, which has no date and no balance.
+QString PlanModel::cellText(int row, int column, app::CellText text) const
+{
+    const finance::NumberSymbols& symbols = text == app::CellText::Shown ? m_shown : app::fileSymbols();
+    if (row == int(m_plan.rows.size())) {
+        switch (column) {
+        case Number:
+            return text == app::CellText::File ? QStringLiteral("Total") : tr("Total");
+        case Payment:
+            return app::moneyText(m_plan.totalPayment, symbols);
+        case Extra:
+            return app::moneyText(m_plan.totalExtra, symbols);
+        case Interest:
+            return app::moneyText(m_plan.totalInterest, symbols);
+        case Principal:
+            return app::moneyText(m_plan.totalPrincipal, symbols);
+        default:
+            return {};
+        }
+    }
+    const finance::PlanRow& line = m_plan.rows[std::size_t(row)];
+    switch (column) {
+    case Number:
+        return QString::number(row + 1);
+    case Date: {
+        const QDate date = dateOf(line.date);
+        return text == app::CellText::File ? date.toString(Qt::ISODate) : QLocale().toString(date, m_dateFormat);
+    }
+    case Payment:
+        return app::moneyText(line.payment, symbols);
+    case Extra:
+        return app::moneyText(line.extra, symbols);
+    case Interest:
+        return app::moneyText(line.interest, symbols);
+    case Principal:
+        return app::moneyText(line.principal(), symbols);
+    default:
+        return app::moneyText(line.balance, symbols);
+    }
+}
+
+}  // namespace loan_planner

@@ -1,0 +1,54 @@
+// The schedule of a planned loan as a table: one row per payment with its
+// date, then a "Total" row. The plan is kept as its numbers; a cell's text
+// is built only when a view draws or reads it, so a million rows show at the
+// speed of computing them.
+#pragma once
+
+#include "app/table_export.h"
+#include "finance/finance.h"
+#include "finance/loan_plan.h"
+
+#include <QAbstractTableModel>
+#include <QString>
+
+#include <cstdint>
+
+class QDate;
+
+namespace loan_planner {
+
+// The user's short date format with the year in full: "M/d/yyyy", "dd.MM.yyyy".
+QString shownDateFormat();
+QDate dateOf(std::int64_t dayNumber);
+std::int64_t dayNumberOf(const QDate& date);
+
+class PlanModel : public QAbstractTableModel, public app::TableRows {
+    Q_OBJECT
+public:
+    enum Column { Number, Date, Payment, Extra, Interest, Principal, Balance, ColumnCount };
+
+    explicit PlanModel(QObject* parent = nullptr);
+
+    // Shows this plan's rows in place of those shown, written in the locale
+    // of the moment. A refused plan shows none.
+    void setPlan(finance::LoanPlan plan);
+    const finance::LoanPlan& plan() const { return m_plan; }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    QStringList columnTitles(app::CellText text) const override;
+    int tableRowCount() const override;
+    QStringList cells(int row, app::CellText text) const override;
+
+private:
+    QString cellText(int row, int column, app::CellText text) const;
+
+    finance::LoanPlan m_plan;
+    finance::NumberSymbols m_shown;
+    QString m_dateFormat;
+};
+
+}  // namespace loan_planner

@@ -1,0 +1,686 @@
+#include "loan_planner/planner_window.h"
+
+#include "app/error_guard.h"
+#include "app/number_text.h"
+#include "app/table_export.h"
+#include "app/vector_state.h"
+#include "finance/amortization.h"
+#include "finance/calendar.h"
+#include "loan_planner/plan_model.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace loan_planner {
+
+namespace {
+
+constexpr int listedPaymentsPerYear[] = {1, 2, 4, 12, 24, 26, 52};
+
+enum SummaryItem {
+    RegularPayment,
+    PaymentsMade,
+    FirstPaymentDate,
+    LastPaymentDate,
+    TotalInterest,
+    TotalPaid,
+    CostOfCredit,
+    InterestSaved,
+    PaymentsSaved,
+    EffectiveRate,
+    Apr,
+    SummaryItemCount
+};
+
+// A caption as a screen reader says it: without its mnemonic's "&".
+QString plain(QString caption)
+{
+    return caption.remove(QLatin1Char('&'));
+}
+
+QString dateText(std::int64_t dayNumber)
+{
+    return QLocale().toString(dateOf(dayNumber), shownDateFormat());
+}
+
+// A number of payments typed or solved: a fraction of a payment still needs a
+// payment, but one within 1e-9 of a whole number is that number. Anything
+// above the limit is refused by the plan, so it is held just above it.
+std::int64_t paymentCount(double payments)
+{
+    const double count = std::ceil(payments - 1e-9 * std::fabs(payments));
+    return std::int64_t(std::min(count, double(finance::maxScheduleRows) + 1));
+}
+
+QString cellText(const QTableWidget* list, int row, int column)
+{
+    const QTableWidgetItem* item = list->item(row, column);
+    return item ? item->text().trimmed() : QString();
+}
+
+}  // namespace
+
+PlannerWindow::PlannerWindow(app::Platform& platform, const app::PaymentTimingSetting& timing, QWidget* parent)
+    : QWidget(parent), m_platform(platform), m_timing(timing)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tr("Loan Planner"));
+
+    auto* panel = new QWidget;
+    auto* top = new QHBoxLayout(panel);
+    top->addWidget(makeTerms(), 0, Qt::AlignTop);
+    top->addWidget(makeEvents(), 0, Qt::AlignTop);
+    top->addWidget(makeSummary(), 1, Qt::AlignTop);
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(panel);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+
+    m_model = new PlanModel(this);
+    m_table = new QTableView;
+    m_table->setObjectName(QStringLiteral("table"));
+    m_table->setAccessibleName(tr("Payments of the loan"));
+    m_table->setModel(m_model);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setWordWrap(false);
+    // The number column numbers the rows already.
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setMinimumSectionSize(0);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    app::addTableExport(m_table, *m_model, m_platform);
+
+    auto* splitter = new QSplitter(Qt::Vertical);
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(scroll);
+    splitter->addWidget(m_table);
+    splitter->setStretchFactor(1, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(splitter);
+
+    connectFields();
+    m_loanDate->setDate(QDate::currentDate());
+    followLoanDate();
+
+    const QSize panelSize = panel->sizeHint();
+    QSize size(panelSize.width() + 2 * layout->contentsMargins().left(),
+               panelSize.height() + 16 * m_table->verticalHeader()->defaultSectionSize());
+    if (const QScreen* shown = screen())
+        size = size.boundedTo(shown->availableSize() * 9 / 10);
+    resize(size);
+}
+
+template <typename Field>
+Field* PlannerWindow::addField(QFormLayout* form, const QString& caption, const char* name)
+{
+    auto* field = new Field;
+    field->setObjectName(QLatin1String(name));
+    field->setAccessibleName(plain(caption));
+    field->installEventFilter(this);
+    auto* label = new QLabel(caption);
+    label->setBuddy(field);
+    form->addRow(label, field);
+    return field;
+}
+
+QWidget* PlannerWindow::makeTerms()
+{
+    auto* box = new QGroupBox(tr("Terms"));
+    auto* form = new QFormLayout(box);
+    QLabel* marker = app::newTimingMarker(box);
+    form->addRow(marker);
+    app::showTimingOn(marker, m_timing);
+
+    m_amount = addField<QLineEdit>(form, tr("&Amount"), "amount");
+    m_annualRate = addField<QLineEdit>(form, tr("Annual &rate (%)"), "annualRate");
+    m_paymentsPerYear = addField<QComboBox>(form, tr("&Payments per year"), "paymentsPerYear");
+    m_compounding = addField<QComboBox>(form, tr("C&ompounding per year"), "compounding");
+    for (int count : listedPaymentsPerYear) {
+        m_paymentsPerYear->addItem(QLocale().toString(count), count);
+        m_compounding->addItem(QLocale().toString(count), count);
+    }
+    m_compounding->addItem(QLocale().toString(365), 365);
+    m_compounding->addItem(tr("Continuous"), finance::continuousCompounding);
+    m_paymentsPerYear->setCurrentIndex(m_paymentsPerYear->findData(12));
+    m_compounding->setCurrentIndex(m_compounding->findData(12));
+    m_payments = addField<QLineEdit>(form, tr("&Number of payments"), "payments");
+    m_years = addField<QLineEdit>(form, tr("Y&ears"), "years");
+    m_payment = addField<QLineEdit>(form, tr("Pa&yment"), "payment");
+    m_balloon = addField<QLineEdit>(form, tr("&Balloon"), "balloon");
+    m_loanDate = addField<QDateEdit>(form, tr("&Loan date"), "loanDate");
+    m_firstPayment = addField<QDateEdit>(form, tr("&First payment"), "firstPayment");
+    for (QDateEdit* date : {m_loanDate, m_firstPayment}) {
+        date->setDisplayFormat(shownDateFormat());
+        date->setCalendarPopup(true);
+    }
+    m_fees = addField<QLineEdit>(form, tr("Fee&s"), "fees");
+    for (QLineEdit* zero : {m_balloon, m_fees})
+        zero->setPlaceholderText(QLocale().toString(0));
+    m_interestRule = addField<QComboBox>(form, tr("&Interest"), "interestRule");
+    m_interestRule->addItems({tr("Per period"), tr("Actual/365"), tr("Actual/360")});
+    m_paymentRounding = addField<QComboBox>(form, tr("Payment ro&unding"), "paymentRounding");
+    m_paymentRounding->addItems({tr("to the nearest cent"), tr("up to the cent"), tr("up to the whole unit")});
+    m_interestRounding = addField<QComboBox>(form, tr("Interest roun&ding"), "interestRounding");
+    m_interestRounding->addItems({tr("halves away from zero"), tr("halves to even"), tr("down")});
+    return box;
+}
+
+QTableWidget* PlannerWindow::makeEventList(const QString& numberTitle, const QString& valueTitle, const char* name)
+{
+    auto* list = new QTableWidget(0, 2);
+    list->setObjectName(QLatin1String(name));
+    list->setHorizontalHeaderLabels({numberTitle, valueTitle});
+    list->verticalHeader()->hide();
+    list->horizontalHeader()->setStretchLastSection(true);
+    list->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setMinimumHeight(5 * list->fontMetrics().height());
+    list->setMaximumHeight(8 * list->fontMetrics().height());
+    list->installEventFilter(this);
+    return list;
+}
+
+QWidget* PlannerWindow::makeEvents()
+{
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* extrasBox = new QGroupBox(tr("Extra payments"));
+    auto* extras = new QVBoxLayout(extrasBox);
+    auto* recurring = new QFormLayout;
+    m_extraPerPayment = addField<QLineEdit>(recurring, tr("E&xtra per payment"), "extraPerPayment");
+    m_extraPerPayment->setPlaceholderText(QLocale().toString(0));
+    m_extraFrom = addField<QSpinBox>(recurring, tr("from payment"), "extraFrom");
+    m_extraFrom->setRange(1, int(finance::maxScheduleRows));
+    m_extraTo = addField<QSpinBox>(recurring, tr("to payment"), "extraTo");
+    m_extraTo->setRange(0, int(finance::maxScheduleRows));
+    m_extraTo->setSpecialValueText(tr("the last"));
+    extras->addLayout(recurring);
+
+    const QString oneOffCaption = tr("One-off ex&tras");
+    m_extras = makeEventList(tr("Payment number"), tr("Amount"), "extras");
+    m_extras->setAccessibleName(plain(oneOffCaption));
+    auto* oneOffLabel = new QLabel(oneOffCaption);
+    oneOffLabel->setBuddy(m_extras);
+    extras->addWidget(oneOffLabel);
+    extras->addWidget(m_extras);
+    auto* extraButtons = new QHBoxLayout;
+    m_addExtra = new QPushButton(tr("Add extra"));
+    m_removeExtra = new QPushButton(tr("Remove extra"));
+    extraButtons->addWidget(m_addExtra);
+    extraButtons->addWidget(m_removeExtra);
+    extraButtons->addStretch();
+    extras->addLayout(extraButtons);
+    m_keepPayment = new QRadioButton(tr("&Keep the payment"));
+    m_keepTerm = new QRadioButton(tr("Keep the ter&m"));
+    m_keepPayment->setChecked(true);
+    extras->addWidget(m_keepPayment);
+    extras->addWidget(m_keepTerm);
+    layout->addWidget(extrasBox);
+
+    auto* ratesBox = new QGroupBox(tr("Rate changes"));
+    auto* rates = new QVBoxLayout(ratesBox);
+    const QString ratesCaption = tr("Rate chan&ges");
+    m_rateChanges = makeEventList(tr("Payment number"), tr("New annual rate (%)"), "rateChanges");
+    m_rateChanges->setAccessibleName(plain(ratesCaption));
+    auto* ratesLabel = new QLabel(ratesCaption);
+    ratesLabel->setBuddy(m_rateChanges);
+    rates->addWidget(ratesLabel);
+    rates->addWidget(m_rateChanges);
+    auto* rateButtons = new QHBoxLayout;
+    m_addRateChange = new QPushButton(tr("Add rate change"));
+    m_removeRateChange = new QPushButton(tr("Remove rate change"));
+    rateButtons->addWidget(m_addRateChange);
+    rateButtons->addWidget(m_removeRateChange);
+    rateButtons->addStretch();
+    rates->addLayout(rateButtons);
+    layout->addWidget(ratesBox);
+    return column;
+}
+
+QWidget* PlannerWindow::makeSummary()
+{
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* buttons = new QHBoxLayout;
+    m_calculate = new QPushButton(tr("&Calculate"));
+    m_calculate->setObjectName(QStringLiteral("calculate"));
+    m_help = new QPushButton(tr("&Help"));
+    m_help->setObjectName(QStringLiteral("help"));
+    buttons->addWidget(m_calculate);
+    buttons->addWidget(m_help);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+
+    auto* box = new QGroupBox(tr("Summary"));
+    m_summary = new QFormLayout(box);
+    static const char* const names[SummaryItemCount] = {
+        "regularPayment", "paymentsMade", "firstPaymentDate", "lastPaymentDate", "totalInterest", "totalPaid",
+        "costOfCredit",   "interestSaved", "paymentsSaved",   "effectiveRate",   "apr"};
+    const QString captions[SummaryItemCount] = {
+        tr("Regular payment"), tr("Payments made"), tr("First payment date"), tr("Last payment date"),
+        tr("Total interest"), tr("Total paid"), tr("Total cost of credit"), tr("Interest saved"),
+        tr("Payments saved"), tr("Effective annual rate"), tr("APR (actual/365)")};
+    for (int item = 0; item < SummaryItemCount; ++item) {
+        auto* value = new QLabel;
+        value->setObjectName(QLatin1String(names[item]));
+        value->setAccessibleName(captions[item]);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_summary->addRow(captions[item], value);
+        m_summaryValues.push_back(value);
+    }
+    layout->addWidget(box);
+    clearPlan();
+    return column;
+}
+
+void PlannerWindow::connectFields()
+{
+    const auto handler = [this](void (PlannerWindow::*h)()) { return app::guarded(this, m_platform.messages, h); };
+    connect(m_calculate, &QPushButton::clicked, this, handler(&PlannerWindow::calculate));
+    connect(m_help, &QPushButton::clicked, this, handler(&PlannerWindow::showRule));
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, handler(&PlannerWindow::showRule));
+
+    connect(m_paymentsPerYear, &QComboBox::currentIndexChanged, this, handler(&PlannerWindow::paymentsPerYearChanged));
+    // Compounding follows the payments until the user picks another count.
+    connect(m_compounding, &QComboBox::activated, this, [this] {
+        m_compoundingFollows = m_compounding->currentData() == m_paymentsPerYear->currentData();
+    });
+    connect(m_years, &QLineEdit::textEdited, this, handler(&PlannerWindow::yearsEdited));
+    connect(m_payments, &QLineEdit::textEdited, this, handler(&PlannerWindow::paymentsEdited));
+    connect(m_loanDate, &QDateEdit::dateChanged, this, handler(&PlannerWindow::followLoanDate));
+    connect(m_firstPayment, &QDateEdit::dateChanged, this, [this] {
+        if (!m_settingFirstPayment)
+            m_firstPaymentFollows = false;
+    });
+    connect(&m_timing, &app::PaymentTimingSetting::changed, this, handler(&PlannerWindow::followLoanDate));
+    const auto onList = [this](void (PlannerWindow::*h)(QTableWidget*), QTableWidget* list) {
+        return [this, h, list] { app::runGuarded(m_platform.messages, this, [this, h, list] { (this->*h)(list); }); };
+    };
+    connect(m_addExtra, &QPushButton::clicked, this, onList(&PlannerWindow::addEventRow, m_extras));
+    connect(m_removeExtra, &QPushButton::clicked, this, onList(&PlannerWindow::removeEventRow, m_extras));
+    connect(m_addRateChange, &QPushButton::clicked, this, onList(&PlannerWindow::addEventRow, m_rateChanges));
+    connect(m_removeRateChange, &QPushButton::clicked, this, onList(&PlannerWindow::removeEventRow, m_rateChanges));
+}
+
+// Return in a field calculates; in an event list, Insert adds a row and
+// Delete removes the current one (an open cell editor takes its own keys).
+bool PlannerWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return QWidget::eventFilter(watched, event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        app::guarded(this, m_platform.messages, &PlannerWindow::calculate)();
+        return true;
+    }
+    for (QTableWidget* list : {m_extras, m_rateChanges}) {
+        if (watched != list)
+            continue;
+        if (key->key() == Qt::Key_Insert) {
+            addEventRow(list);
+            return true;
+        }
+        if (key->key() == Qt::Key_Delete) {
+            removeEventRow(list);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+int PlannerWindow::paymentsPerYear() const
+{
+    return m_paymentsPerYear->currentData().toInt();
+}
+
+void PlannerWindow::paymentsPerYearChanged()
+{
+    if (m_compoundingFollows)
+        m_compounding->setCurrentIndex(m_compounding->findData(paymentsPerYear()));
+    if (m_termInYears)
+        yearsEdited();
+    else
+        paymentsEdited();
+    followLoanDate();
+}
+
+// Years and the number of payments are one term in two units: typing one
+// writes the other.
+void PlannerWindow::yearsEdited()
+{
+    m_termInYears = true;
+    if (app::isNumeric(m_years->text()))
+        m_payments->setText(app::numberToText(finance::Round(app::readNumber(m_years->text()) * paymentsPerYear(), 4)));
+    else if (m_years->text().trimmed().isEmpty())
+        m_payments->clear();
+}
+
+void PlannerWindow::paymentsEdited()
+{
+    m_termInYears = false;
+    if (app::isNumeric(m_payments->text()))
+        m_years->setText(app::numberToText(finance::Round(app::readNumber(m_payments->text()) / paymentsPerYear(), 4)));
+    else if (m_payments->text().trimmed().isEmpty())
+        m_years->clear();
+}
+
+// The first payment falls one period after the loan date (on it with
+// payments at the start) until the user sets it.
+void PlannerWindow::followLoanDate()
+{
+    if (!m_firstPaymentFollows)
+        return;
+    const std::int64_t loanDate = dayNumberOf(m_loanDate->date());
+    const std::int64_t first = m_timing.timing() == finance::PaymentTiming::Begin
+                                   ? loanDate
+                                   : finance::paymentDate(loanDate, paymentsPerYear(), 2);
+    m_settingFirstPayment = true;
+    m_firstPayment->setDate(dateOf(first));
+    m_settingFirstPayment = false;
+}
+
+void PlannerWindow::addEventRow(QTableWidget* list)
+{
+    const int row = list->rowCount();
+    list->insertRow(row);
+    list->setCurrentCell(row, 0);
+    list->setFocus();
+}
+
+void PlannerWindow::removeEventRow(QTableWidget* list)
+{
+    if (list->currentRow() >= 0)
+        list->removeRow(list->currentRow());
+    list->setFocus();
+}
+
+std::optional<PlannerTerms> PlannerWindow::terms(QString* problem) const
+{
+    const auto refuse = [problem](const QString& why) {
+        if (problem)
+            *problem = why;
+        return std::nullopt;
+    };
+    const auto notANumber = [](const QString& caption, const QString& text) {
+        return tr("%1: \"%2\" is not a number.").arg(caption, text);
+    };
+
+    PlannerTerms result;
+    finance::LoanTerms& loan = result.loan;
+    struct MainTerm {
+        QLineEdit* field;
+        finance::LoanTerm term;
+    };
+    const MainTerm mainTerms[] = {{m_amount, finance::LoanTerm::Amount},
+                                  {m_annualRate, finance::LoanTerm::AnnualRate},
+                                  {m_payments, finance::LoanTerm::Payments},
+                                  {m_payment, finance::LoanTerm::Payment}};
+    for (const MainTerm& main : mainTerms) {
+        if (!main.field->text().trimmed().isEmpty())
+            continue;
+        if (result.unknown)
+            return refuse(tr("Leave at most one of Amount, Annual rate, Number of payments and Payment empty."));
+        result.unknown = main.term;
+    }
+    // Empty money fields are 0.
+    for (QLineEdit* field : {m_amount, m_annualRate, m_payments, m_payment, m_balloon, m_fees, m_extraPerPayment}) {
+        const QString text = field->text().trimmed();
+        if (!text.isEmpty() && !app::isNumeric(text))
+            return refuse(notANumber(field->accessibleName(), text));
+    }
+    const auto number = [](const QLineEdit* field) { return app::readNumber(field->text()); };
+    loan.amount = number(m_amount);
+    loan.annualRate = number(m_annualRate) / 100;
+    loan.paymentsPerYear = paymentsPerYear();
+    loan.compoundingsPerYear = m_compounding->currentData().toInt();
+    if (result.unknown != finance::LoanTerm::Payments) {
+        const double payments = number(m_payments);
+        if (!(payments > 0))
+            return refuse(tr("%1: at least one payment is needed.").arg(m_payments->accessibleName()));
+        loan.payments = paymentCount(payments);
+    }
+    if (result.unknown != finance::LoanTerm::Payment)
+        loan.payment = number(m_payment);
+    loan.balloon = number(m_balloon);
+    loan.loanDate = dayNumberOf(m_loanDate->date());
+    loan.firstPayment = dayNumberOf(m_firstPayment->date());
+    if (loan.firstPayment < loan.loanDate)
+        return refuse(tr("The first payment cannot fall before the loan date."));
+    loan.fees = number(m_fees);
+    loan.interestRule = finance::InterestRule(m_interestRule->currentIndex());
+    loan.paymentRounding = finance::PaymentRounding(m_paymentRounding->currentIndex());
+    loan.interestRounding = finance::InterestRounding(m_interestRounding->currentIndex());
+    loan.timing = m_timing.timing();
+    loan.extraPerPayment = number(m_extraPerPayment);
+    loan.extraFrom = m_extraFrom->value();
+    loan.extraTo = m_extraTo->value();
+    loan.afterExtra = m_keepTerm->isChecked() ? finance::AfterExtra::KeepTerm : finance::AfterExtra::KeepPayment;
+
+    // A list row is a payment number and a number; a row left blank is skipped.
+    for (const QTableWidget* list : {m_extras, m_rateChanges}) {
+        for (int row = 0; row < list->rowCount(); ++row) {
+            const QString numberText = cellText(list, row, 0);
+            const QString valueText = cellText(list, row, 1);
+            if (numberText.isEmpty() && valueText.isEmpty())
+                continue;
+            const QString where = tr("%1, row %2").arg(list->accessibleName()).arg(row + 1);
+            for (const QString& text : {numberText, valueText}) {
+                if (!app::isNumeric(text))
+                    return refuse(notANumber(where, text));
+            }
+            const double paymentNumber = app::readNumber(numberText);
+            if (!(paymentNumber >= 1 && paymentNumber == std::floor(paymentNumber)))
+                return refuse(tr("%1: the payment number must be a whole number from 1 on.").arg(where));
+            const auto count = std::int64_t(std::min(paymentNumber, double(finance::maxScheduleRows) + 1));
+            if (list == m_extras)
+                loan.extras.push_back({count, app::readNumber(valueText)});
+            else
+                loan.rateChanges.push_back({count, app::readNumber(valueText) / 100});
+        }
+    }
+    return result;
+}
+
+void PlannerWindow::calculate()
+{
+    QString problem;
+    std::optional<PlannerTerms> read = terms(&problem);
+    if (!read) {
+        warn(problem);
+        return;
+    }
+    finance::LoanTerms& loan = read->loan;
+    // The payment is left to the plan, which rounds it by the payment rule.
+    if (read->unknown && *read->unknown != finance::LoanTerm::Payment)
+        writeSolved(*read->unknown, finance::solveLoanTerm(loan, *read->unknown), loan);
+    finance::LoanPlan plan = app::atLibrarySpeed([&] { return finance::planLoan(loan); });
+    if (plan.refusal != finance::LoanPlan::Refusal::None) {
+        clearPlan();
+        warn(refusalText(plan.refusal));
+        return;
+    }
+    if (read->unknown == finance::LoanTerm::Payment)
+        m_payment->setText(app::moneyText(plan.regularPayment));
+    showPlan(std::move(plan));
+}
+
+// The field shows the solved value as it is used: the amount to the cent,
+// the rate to 8 decimals of a percent, the number of payments to 4 decimals.
+void PlannerWindow::writeSolved(finance::LoanTerm unknown, double value, finance::LoanTerms& loan)
+{
+    switch (unknown) {
+    case finance::LoanTerm::Amount:
+        m_amount->setText(app::format(value, "standard"));
+        loan.amount = value;
+        break;
+    case finance::LoanTerm::AnnualRate: {
+        const double percent = finance::Round(value * 100, 8);
+        m_annualRate->setText(app::numberToText(percent));
+        loan.annualRate = percent / 100;
+        break;
+    }
+    case finance::LoanTerm::Payments: {
+        const double payments = finance::Round(value, 4);
+        m_payments->setText(app::numberToText(payments));
+        paymentsEdited();
+        loan.payments = paymentCount(payments);
+        break;
+    }
+    case finance::LoanTerm::Payment:
+        break;
+    }
+}
+
+void PlannerWindow::showPlan(finance::LoanPlan plan)
+{
+    const std::optional<double> apr = app::atLibrarySpeed([&] { return finance::annualPercentageRate(plan); });
+    const auto show = [this](SummaryItem item, const QString& text) { m_summaryValues[item]->setText(text); };
+    const auto percentText = [](double fraction) { return tr("%1%").arg(QLocale().toString(fraction * 100, 'f', 4)); };
+    show(RegularPayment, app::moneyText(plan.regularPayment));
+    show(PaymentsMade, QLocale().toString(qlonglong(plan.rows.size())));
+    show(FirstPaymentDate, dateText(plan.rows.front().date));
+    show(LastPaymentDate, dateText(plan.rows.back().date));
+    show(TotalInterest, app::moneyText(plan.totalInterest));
+    show(TotalPaid, app::moneyText(plan.totalPaid()));
+    show(CostOfCredit, app::moneyText(plan.costOfCredit()));
+    show(InterestSaved, app::moneyText(plan.interestSaved));
+    show(PaymentsSaved, QLocale().toString(qlonglong(plan.paymentsSaved)));
+    show(EffectiveRate, percentText(plan.effectiveAnnualRate));
+    show(Apr, apr ? percentText(*apr) : tr("none"));
+    m_summary->setRowVisible(InterestSaved, plan.comparedWithoutExtras);
+    m_summary->setRowVisible(PaymentsSaved, plan.comparedWithoutExtras);
+    m_model->setPlan(std::move(plan));
+    fitColumns();
+}
+
+void PlannerWindow::clearPlan()
+{
+    for (QLabel* value : m_summaryValues)
+        value->clear();
+    m_summary->setRowVisible(InterestSaved, false);
+    m_summary->setRowVisible(PaymentsSaved, false);
+    if (m_model)
+        m_model->setPlan({});
+}
+
+void PlannerWindow::warn(const QString& text)
+{
+    app::Message message;
+    message.text = text;
+    message.title = tr("Loan Planner");
+    message.icon = app::Icon::Warning;
+    m_platform.messages.show(this, message);
+}
+
+// Each column is as wide as its widest cell as the table draws it: the bold
+// total row holds the widest amounts (the balance is at most the amount, the
+// total principal), the last row the widest number; dates are measured on
+// the first and last rows.
+void PlannerWindow::fitColumns()
+{
+    const int totalRow = m_model->rowCount() - 1;
+    const auto cellWidth = [this](int row, int column) {
+        return m_table->sizeHintForIndex(m_model->index(row, column)).width();
+    };
+    for (int column = 0; column < PlanModel::ColumnCount; ++column) {
+        int widest = cellWidth(totalRow, column == PlanModel::Balance ? int(PlanModel::Principal) : column);
+        if (column == PlanModel::Number || column == PlanModel::Date)
+            widest = std::max({widest, cellWidth(0, column), cellWidth(totalRow - 1, column)});
+        m_table->setColumnWidth(column, std::max(m_table->horizontalHeader()->sectionSizeHint(column), widest));
+    }
+}
+
+void PlannerWindow::showRule()
+{
+    app::Message message;
+    message.text = ruleText();
+    message.title = tr("Loan Planner: the rule");
+    message.icon = app::Icon::Information;
+    m_platform.messages.show(this, message);
+}
+
+QString PlannerWindow::ruleText()
+{
+    return QStringList{
+        tr("All amounts are whole cents."),
+        tr("Rate per period: i = (1 + j/c)^(c/p) - 1 for nominal annual rate j, c compoundings and p payments a "
+           "year; continuous: i = e^(j/p) - 1."),
+        tr("Regular payment: the level payment for the amount, i, n payments and the balloon (at the start of each "
+           "period when payments fall at the start), computed exactly and then rounded by the payment rule "
+           "(default: to the nearest cent, halves away from zero; also \"up to the cent\" and \"up to the whole "
+           "unit\")."),
+        tr("Each row's interest: balance x i (per period; with payments at the start, payment 1 carries none and "
+           "payment k the interest of the period before it), or balance x j x days / 365 (or 360), the days "
+           "counted from the previous payment (from the loan date for the first); rounded by the interest rule "
+           "(default: halves away from zero; also \"halves to even\" and \"down\"). Under the daily rules the "
+           "regular payment is the level payment at j/p with payments at the end."),
+        tr("Dates: with 1, 2, 4 or 12 payments a year, payment k falls 12/p x (k-1) months after the first, "
+           "counted from the first payment each time and held to the month's last day (31 January, 28 February, "
+           "31 March ...); 24: the first payment's day and 15 days after it, each month (held to the month's "
+           "last day); 26: every 14 days; 52: every 7 days."),
+        tr("Extra payments: a recurring \"Extra per payment\" from payment number a (default 1) to b (default the "
+           "last), and a list of one-off extras (payment number and amount). A row pays its regular payment plus "
+           "its extras. Rule after an extra: \"Keep the payment\" (default: the loan ends sooner) or \"Keep the "
+           "term\" (the regular payment is recomputed for the new balance over the payments left, and rounded "
+           "again)."),
+        tr("Rate changes: a list of (payment number, new annual rate): from that payment on, i is the new rate's, "
+           "and the regular payment is recomputed for the balance over the payments left of the term, rounded "
+           "again."),
+        tr("The loan ends on the first row whose regular payment plus extras reaches the balance plus interest, or "
+           "on payment n: that row pays exactly the balance plus its interest; its \"Payment\" shows "
+           "max(min(regular, due), due - extras) and \"Extra\" the rest, so the balance ends at 0.00 and "
+           "principal paid equals the amount."),
+        tr("Limits: at most 1,000,000 payments; amounts below 10^13; a payment that does not cover the first "
+           "interest is refused with a clear message; nothing else is refused."),
+    }
+        .join(QStringLiteral("\r\n\r\n"));
+}
+
+QString PlannerWindow::refusalText(finance::LoanPlan::Refusal refusal)
+{
+    switch (refusal) {
+    case finance::LoanPlan::Refusal::TooManyPayments:
+        return tr("No plan: it would have more than %1 payments.")
+            .arg(QLocale().toString(qlonglong(finance::maxScheduleRows)));
+    case finance::LoanPlan::Refusal::AmountTooLarge:
+        return tr("No plan: amounts of %1 or more cannot be shown exactly.")
+            .arg(QLocale().toString(qlonglong(finance::maxScheduleCents / 100)));
+    case finance::LoanPlan::Refusal::PaymentBelowInterest:
+        return tr("No plan: the payment does not cover the first interest.");
+    case finance::LoanPlan::Refusal::None:
+        break;
+    }
+    return {};
+}
+
+}  // namespace loan_planner

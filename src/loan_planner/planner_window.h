@@ -1,0 +1,123 @@
+// The loan planner: a loan as people state it (an annual rate, payments a
+// year, dates, fees, extra payments and rate changes), one of its four main
+// terms computed from the others, the summary and the dated schedule.
+// "Calculate" (Return in any field) reads the fields into PlannerTerms,
+// solves the term left empty and writes it into its field, plans the loan
+// and shows it; a field that cannot be read or a refused plan is one
+// message, and the fields keep what was typed.
+#pragma once
+
+#include "app/payment_timing.h"
+#include "app/platform.h"
+#include "finance/loan_plan.h"
+#include "loan_planner/planner_terms.h"
+
+#include <QWidget>
+
+#include <optional>
+#include <vector>
+
+class QComboBox;
+class QDateEdit;
+class QFormLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTableView;
+class QTableWidget;
+
+namespace loan_planner {
+
+class PlanModel;
+
+class PlannerWindow : public QWidget {
+    Q_OBJECT
+public:
+    PlannerWindow(app::Platform& platform, const app::PaymentTimingSetting& timing, QWidget* parent = nullptr);
+
+    // What the fields hold; empty, with the reason in problem, when a field
+    // cannot be read or more than one of the four main terms is empty.
+    std::optional<PlannerTerms> terms(QString* problem = nullptr) const;
+
+    // "Calculate": solves the empty term, plans the loan and shows it.
+    void calculate();
+    // Shows the rule the plan follows in a message.
+    void showRule();
+
+    // The rule, as the help states it.
+    static QString ruleText();
+    // Why a plan was refused, in one sentence.
+    static QString refusalText(finance::LoanPlan::Refusal refusal);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* makeTerms();
+    QWidget* makeEvents();
+    QWidget* makeSummary();
+    template <typename Field>
+    Field* addField(QFormLayout* form, const QString& caption, const char* name);
+    QTableWidget* makeEventList(const QString& numberTitle, const QString& valueTitle, const char* name);
+    void connectFields();
+
+    void paymentsPerYearChanged();
+    void yearsEdited();
+    void paymentsEdited();
+    void followLoanDate();
+    void addEventRow(QTableWidget* list);
+    void removeEventRow(QTableWidget* list);
+    void writeSolved(finance::LoanTerm unknown, double value, finance::LoanTerms& loan);
+    void showPlan(finance::LoanPlan plan);
+    void clearPlan();
+    void warn(const QString& text);
+    void fitColumns();
+    int paymentsPerYear() const;
+
+    app::Platform& m_platform;
+    const app::PaymentTimingSetting& m_timing;
+
+    QLineEdit* m_amount = nullptr;
+    QLineEdit* m_annualRate = nullptr;
+    QComboBox* m_paymentsPerYear = nullptr;
+    QComboBox* m_compounding = nullptr;
+    QLineEdit* m_payments = nullptr;
+    QLineEdit* m_years = nullptr;
+    QLineEdit* m_payment = nullptr;
+    QLineEdit* m_balloon = nullptr;
+    QDateEdit* m_loanDate = nullptr;
+    QDateEdit* m_firstPayment = nullptr;
+    QLineEdit* m_fees = nullptr;
+    QComboBox* m_interestRule = nullptr;
+    QComboBox* m_paymentRounding = nullptr;
+    QComboBox* m_interestRounding = nullptr;
+    QLineEdit* m_extraPerPayment = nullptr;
+    QSpinBox* m_extraFrom = nullptr;
+    QSpinBox* m_extraTo = nullptr;
+    QTableWidget* m_extras = nullptr;
+    QPushButton* m_addExtra = nullptr;
+    QPushButton* m_removeExtra = nullptr;
+    QRadioButton* m_keepPayment = nullptr;
+    QRadioButton* m_keepTerm = nullptr;
+    QTableWidget* m_rateChanges = nullptr;
+    QPushButton* m_addRateChange = nullptr;
+    QPushButton* m_removeRateChange = nullptr;
+    QPushButton* m_calculate = nullptr;
+    QPushButton* m_help = nullptr;
+    QFormLayout* m_summary = nullptr;
+    std::vector<QLabel*> m_summaryValues;  // by SummaryItem
+    QTableView* m_table = nullptr;
+    PlanModel* m_model = nullptr;
+
+    // The defaults that follow other fields until the user sets them.
+    bool m_compoundingFollows = true;
+    bool m_firstPaymentFollows = true;
+    bool m_settingFirstPayment = false;
+    // The term was last typed in years, so a new number of payments a year keeps the years.
+    bool m_termInYears = false;
+    bool m_sized = false;
+};
+
+}  // namespace loan_planner
