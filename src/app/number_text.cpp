@@ -39,6 +39,12 @@ finance::NumberSymbols numberSymbols()
     return cached;
 }
 
+const finance::NumberSymbols& fileSymbols()
+{
+    static const finance::NumberSymbols symbols{".", ""};
+    return symbols;
+}
+
 double readNumber(const QString& text)
 {
     return finance::readNumber(text.toStdString(), numberSymbols());
@@ -49,14 +55,19 @@ bool isNumeric(const QString& text)
     return finance::IsNumeric(text.toStdString(), numberSymbols());
 }
 
-QString numberToText(double x)
+QString numberToText(double x, const finance::NumberSymbols& symbols)
 {
-    return QString::fromStdString(finance::numberToText(x, numberSymbols()));
+    return QString::fromStdString(finance::numberToText(x, symbols));
 }
 
-QString format(double x, const char* formatName)
+QString format(double x, const char* formatName, const finance::NumberSymbols& symbols)
 {
-    return QString::fromStdString(finance::Format(x, formatName, numberSymbols()));
+    return QString::fromStdString(finance::Format(x, formatName, symbols));
+}
+
+QString moneyText(std::int64_t cents, const finance::NumberSymbols& symbols)
+{
+    return format(double(cents) / 100, "standard", symbols);
 }
 
 }  // namespace app

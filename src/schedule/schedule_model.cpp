@@ -6,18 +6,6 @@
 
 namespace schedule {
 
-namespace {
-
-// A file's numbers: "." as the decimal point, no grouping.
-const finance::NumberSymbols fileSymbols{".", ""};
-
-QString money(std::int64_t cents, const finance::NumberSymbols& symbols)
-{
-    return QString::fromStdString(finance::Format(double(cents) / 100, "standard", symbols));
-}
-
-}  // namespace
-
 ScheduleModel::ScheduleModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void ScheduleModel::setSchedule(finance::Schedule schedule)
@@ -95,18 +83,18 @@ QStringList ScheduleModel::cells(int row, app::CellText text) const
 // The row after the payments is the total, which has no balance.
 QString ScheduleModel::cellText(int row, int column, app::CellText text) const
 {
-    const finance::NumberSymbols& symbols = text == app::CellText::Shown ? m_shown : fileSymbols;
+    const finance::NumberSymbols& symbols = text == app::CellText::Shown ? m_shown : app::fileSymbols();
     const bool total = row == int(m_schedule.rows.size());
     if (total) {
         switch (column) {
         case Period:
             return text == app::CellText::File ? QStringLiteral("Total") : tr("Total");
         case Payment:
-            return money(m_schedule.totalPayment, symbols);
+            return app::moneyText(m_schedule.totalPayment, symbols);
         case Interest:
-            return money(m_schedule.totalInterest, symbols);
+            return app::moneyText(m_schedule.totalInterest, symbols);
         case Principal:
-            return money(m_schedule.totalPrincipal, symbols);
+            return app::moneyText(m_schedule.totalPrincipal, symbols);
         default:
             return {};
         }
@@ -116,13 +104,13 @@ QString ScheduleModel::cellText(int row, int column, app::CellText text) const
     case Period:
         return QString::number(row + 1);
     case Payment:
-        return money(line.payment, symbols);
+        return app::moneyText(line.payment, symbols);
     case Interest:
-        return money(line.interest, symbols);
+        return app::moneyText(line.interest, symbols);
     case Principal:
-        return money(line.principal, symbols);
+        return app::moneyText(line.principal, symbols);
     default:
-        return money(line.balance, symbols);
+        return app::moneyText(line.balance, symbols);
     }
 }
 

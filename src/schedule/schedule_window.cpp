@@ -18,15 +18,6 @@
 
 namespace schedule {
 
-namespace {
-
-QString money(std::int64_t cents)
-{
-    return app::format(double(cents) / 100, "standard");
-}
-
-}  // namespace
-
 ScheduleWindow::ScheduleWindow(app::Platform& platform, QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -63,8 +54,8 @@ ScheduleWindow::ScheduleWindow(app::Platform& platform, QWidget* parent) : QWidg
 void ScheduleWindow::showSchedule(const finance::Loan& loan, finance::Schedule schedule)
 {
     m_summary->setText(tr("Loan %1 at %2 per period, %3: payment %4, total interest %5")
-                           .arg(money(schedule.loan), app::format(loan.rate, "percent"), periodsText(loan.periods),
-                                money(schedule.payment), money(schedule.totalInterest)));
+                           .arg(app::moneyText(schedule.loan), app::format(loan.rate, "percent"), periodsText(loan.periods),
+                                app::moneyText(schedule.payment), app::moneyText(schedule.totalInterest)));
     m_model->setSchedule(std::move(schedule));
     fitColumns();
 }
@@ -107,14 +98,14 @@ QString ScheduleWindow::periodsText(double periods)
 
 QString ScheduleWindow::exactPeriodsText(double periods, const finance::Schedule& schedule)
 {
-    const QString last = money(schedule.rows.back().payment);
+    const QString last = app::moneyText(schedule.rows.back().payment);
     const std::size_t regular = schedule.rows.size() - 1;
     if (regular == 0)
         return tr("%1: one payment of %2").arg(periodsText(periods), last);
     if (regular == 1)
-        return tr("%1: 1 payment of %2 and a last payment of %3").arg(periodsText(periods), money(schedule.payment), last);
+        return tr("%1: 1 payment of %2 and a last payment of %3").arg(periodsText(periods), app::moneyText(schedule.payment), last);
     return tr("%1: %2 payments of %3 and a last payment of %4")
-        .arg(periodsText(periods), QString::number(regular), money(schedule.payment), last);
+        .arg(periodsText(periods), QString::number(regular), app::moneyText(schedule.payment), last);
 }
 
 QString ScheduleWindow::refusalText(finance::Schedule::Refusal refusal)
@@ -126,7 +117,7 @@ QString ScheduleWindow::refusalText(finance::Schedule::Refusal refusal)
     case finance::Schedule::Refusal::PaymentBelowInterest:
         return tr("No schedule: the payment does not cover the first period's interest.");
     case finance::Schedule::Refusal::AmountTooLarge:
-        return tr("No schedule: its amounts would reach %1.").arg(money(finance::maxScheduleCents));
+        return tr("No schedule: its amounts would reach %1.").arg(app::moneyText(finance::maxScheduleCents));
     case finance::Schedule::Refusal::None:
         break;
     }

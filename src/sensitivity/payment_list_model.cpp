@@ -2,8 +2,6 @@
 
 #include "app/number_text.h"
 
-#include <QLocale>
-
 #include <iterator>
 
 namespace sensitivity {
@@ -37,27 +35,12 @@ QStringList PaymentListModel::columnTitles(app::CellText text) const
     return {title(QT_TR_NOOP("Payment")), title(m_column == Column::Rate ? QT_TR_NOOP("Rate") : QT_TR_NOOP("Periods"))};
 }
 
-namespace {
-
-// A counter for a file: plain decimals, as many as it has up to ten, which
-// drops the last bits a run's repeated steps leave (0.0525, not 0.052500000000000005).
-QString fileCounter(double counter)
-{
-    QString text = QLocale::c().toString(counter + 0.0, 'f', 10);
-    while (text.endsWith(QLatin1Char('0')))
-        text.chop(1);
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
-}
-
-}  // namespace
-
 QStringList PaymentListModel::cells(int row, app::CellText text) const
 {
     const PaymentLine& line = m_lines[std::size_t(row)];
     if (text == app::CellText::File)
-        return {QLocale::c().toString(line.payment + 0.0, 'f', 2), fileCounter(line.counter)};
+        return {app::format(line.payment, "standard", app::fileSymbols()),
+                app::numberToText(line.counter, app::fileSymbols())};
     const QString counter =
         m_column == Column::Rate ? app::format(line.counter, "percent") : app::numberToText(line.counter);
     return {app::numberToText(line.payment), counter};
