@@ -1,12 +1,16 @@
 #include "program/command_line.h"
 
+#include "app/application.h"
 #include "app/translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace program {
 namespace {
@@ -17,36 +21,66 @@ struct Options {
     QCommandLineOption version = parser.addVersionOption();
 };
 
+// Qt prints the help and the version and ends the program without looking
+// whether the text was written: a full disk or a closed pipe must not end it
+// as a success. Runs as the program ends, so it leans on no Qt object.
+void checkStandardOutput()
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return;
+    const int error = errno;
+    std::fprintf(stderr, "%s: %s\n", qPrintable(app::applicationTitle()), std::strerror(error));
+    std::_Exit(EXIT_FAILURE);
+}
+
+// The error and the usage on standard error.
+int refuse(const QCommandLineParser& parser, const QString& error)
+{
+    std::fprintf(stderr, "%s: %s\n\n%s", qPrintable(QCoreApplication::applicationName()), qPrintable(error),
+                 qPrintable(parser.helpText()));
+    return EXIT_FAILURE;
+}
+
+// A command line of known options: --help and --version end the program here.
+std::optional<int> answerParsed(Options& options, const QStringList& arguments)
+{
+    std::atexit(checkStandardOutput);
+    options.parser.process(arguments);
+    // The first argument to gain a meaning will be a file to open.
+    const QStringList stray = options.parser.positionalArguments();
+    if (!stray.isEmpty())
+        return refuse(options.parser,
+                      QCoreApplication::translate("program::CommandLine", "Unexpected argument '%1'.").arg(stray.first()));
+    return std::nullopt;
+}
+
 }  // namespace
 
-void answerHelpOrVersion(int& argc, char* argv[])
+std::optional<int> answerHelpOrVersion(int& argc, char* argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     Options asked;
-    if (asked.parser.parse(arguments)
-        && (asked.parser.isSet(asked.help) || asked.parser.isSet(asked.version))) {
-        // The usage names the executable from the application's arguments and
-        // describes the options in the user's language.
-        const QCoreApplication console(argc, argv);
-        app::installTranslators(QLocale::system());
-        Options options;
-        options.parser.process(console);
-    }
+    // Every option a successful parse finds is --help or --version.
+    if (!asked.parser.parse(arguments)
+        || (asked.parser.optionNames().isEmpty() && asked.parser.positionalArguments().isEmpty()))
+        return std::nullopt;
+    // The usage names the executable from the application's arguments and
+    // describes the options in the user's language.
+    const QCoreApplication console(argc, argv);
+    app::installTranslators(QLocale::system());
+    Options options;
+    return answerParsed(options, arguments);
 }
 
-bool readCommandLine()
+std::optional<int> readCommandLine()
 {
     Options options;
     const QStringList arguments = QCoreApplication::arguments();
-    if (!options.parser.parse(arguments)) {
-        std::fprintf(stderr, "%s: %s\n\n%s", qPrintable(QCoreApplication::applicationName()),
-                     qPrintable(options.parser.errorText()), qPrintable(options.parser.helpText()));
-        return false;
-    }
-    options.parser.process(arguments);
-    return true;
+    if (!options.parser.parse(arguments))
+        return refuse(options.parser, options.parser.errorText());
+    return answerParsed(options, arguments);
 }
 
 }  // namespace program

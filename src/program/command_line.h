@@ -1,19 +1,23 @@
-// The command line: Qt's --help and --version, nothing else of the program's
-// own. It is read before any window is made. Both answers print and end the
-// program.
+// The command line: Qt's --help and --version; no argument has a meaning yet.
+// It is read before any window is made. Each returns the program's exit
+// status when the command line ends the program, nothing when the windows
+// should start.
 #pragma once
+
+#include <optional>
 
 namespace program {
 
-// Answers a command line that asks only for the help or the version on a
-// console application, so no display is needed. Returns when the command line
-// asks for something else, or holds options QApplication may take out first
+// Answers a command line of our options and arguments alone on a console
+// application, so no display is needed: prints the help or the version and
+// ends the program, or refuses an argument. Returns nothing when the command
+// line asks nothing, or holds options QApplication may take out first
 // (-style, -platform, ...). Needs a named application and no application object.
-void answerHelpOrVersion(int& argc, char* argv[]);
+std::optional<int> answerHelpOrVersion(int& argc, char* argv[]);
 
 // Reads the command line QApplication has left: answers --help and --version;
-// for an option nobody knows prints the error and the usage on standard error
-// and returns false. Needs the application object.
-bool readCommandLine();
+// for an option nobody knows or an argument prints the error and the usage on
+// standard error and returns a failure. Needs the application object.
+std::optional<int> readCommandLine();
 
 }  // namespace program

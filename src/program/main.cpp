@@ -9,16 +9,15 @@
 
 #include <QApplication>
 
-#include <cstdlib>
-
 int main(int argc, char* argv[])
 {
     program::nameApplication();
-    program::answerHelpOrVersion(argc, argv);
+    if (const auto status = program::answerHelpOrVersion(argc, argv))
+        return *status;
     QApplication application(argc, argv);
     app::installTranslators(QLocale::system());
-    if (!program::readCommandLine())
-        return EXIT_FAILURE;
+    if (const auto status = program::readCommandLine())
+        return *status;
 
     app::QtMessageBox messages;
     app::QtShell shell;
