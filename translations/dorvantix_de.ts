@@ -486,10 +486,357 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
     </message>
 </context>
 <context>
-    <name>program::CommandLine</name>
+    <name>loan_planner::PlanModel</name>
     <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Zahlung</translation>
+    </message>
+    <message>
+        <source>Extra</source>
+        <translation>Sondertilgung</translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation>Zinsen</translation>
+    </message>
+    <message>
+        <source>Principal</source>
+        <translation>Tilgung</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Restschuld</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+</context>
+<context>
+    <name>loan_planner::PlannerWindow</name>
+    <message>
+        <source>Loan Planner</source>
+        <translation>Kreditplaner</translation>
+    </message>
+    <message>
+        <source>Payments of the loan</source>
+        <translation>Zahlungen des Kredits</translation>
+    </message>
+    <message>
+        <source>Terms</source>
+        <translation>Konditionen</translation>
+    </message>
+    <message>
+        <source>&amp;Amount</source>
+        <translation>Be&amp;trag</translation>
+    </message>
+    <message>
+        <source>Annual &amp;rate (%)</source>
+        <translation>Jahres&amp;zins (%)</translation>
+    </message>
+    <message>
+        <source>&amp;Payments per year</source>
+        <translation>Zahlungen pro &amp;Jahr</translation>
+    </message>
+    <message>
+        <source>C&amp;ompounding per year</source>
+        <translation>Zins&amp;perioden pro Jahr</translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>Stetig</translation>
+    </message>
+    <message>
+        <source>&amp;Number of payments</source>
+        <translation>&amp;Anzahl der Zahlungen</translation>
+    </message>
+    <message>
+        <source>Y&amp;ears</source>
+        <translation>Jahr&amp;e</translation>
+    </message>
+    <message>
+        <source>Pa&amp;yment</source>
+        <translation>Zahl&amp;ung</translation>
+    </message>
+    <message>
+        <source>&amp;Balloon</source>
+        <translation>&amp;Schlusszahlung</translation>
+    </message>
+    <message>
+        <source>&amp;Loan date</source>
+        <translation>Auszahlungs&amp;datum</translation>
+    </message>
+    <message>
+        <source>&amp;First payment</source>
+        <translation>Erste Zah&amp;lung</translation>
+    </message>
+    <message>
+        <source>Fee&amp;s</source>
+        <translation>&amp;Gebühren</translation>
+    </message>
+    <message>
+        <source>&amp;Interest</source>
+        <translation>Z&amp;insen</translation>
+    </message>
+    <message>
+        <source>Per period</source>
+        <translation>Je Periode</translation>
+    </message>
+    <message>
+        <source>Actual/365</source>
+        <translation>Taggenau/365</translation>
+    </message>
+    <message>
+        <source>Actual/360</source>
+        <translation>Taggenau/360</translation>
+    </message>
+    <message>
+        <source>Payment ro&amp;unding</source>
+        <translation>&amp;Rundung der Zahlung</translation>
+    </message>
+    <message>
+        <source>to the nearest cent</source>
+        <translation>auf den nächsten Cent</translation>
+    </message>
+    <message>
+        <source>up to the cent</source>
+        <translation>auf den Cent aufrunden</translation>
+    </message>
+    <message>
+        <source>up to the whole unit</source>
+        <translation>auf die ganze Einheit aufrunden</translation>
+    </message>
+    <message>
+        <source>Interest roun&amp;ding</source>
+        <translation>Rundu&amp;ng der Zinsen</translation>
+    </message>
+    <message>
+        <source>halves away from zero</source>
+        <translation>Hälften von null weg</translation>
+    </message>
+    <message>
+        <source>halves to even</source>
+        <translation>Hälften zur geraden Zahl</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>abrunden</translation>
+    </message>
+    <message>
+        <source>Extra payments</source>
+        <translation>Sondertilgungen</translation>
+    </message>
+    <message>
+        <source>E&amp;xtra per payment</source>
+        <translation>S&amp;ondertilgung je Zahlung</translation>
+    </message>
+    <message>
+        <source>from payment</source>
+        <translation>ab Zahlung</translation>
+    </message>
+    <message>
+        <source>to payment</source>
+        <translation>bis Zahlung</translation>
+    </message>
+    <message>
+        <source>the last</source>
+        <translation>die letzte</translation>
+    </message>
+    <message>
+        <source>One-off ex&amp;tras</source>
+        <translation>Ein&amp;malige Sondertilgungen</translation>
+    </message>
+    <message>
+        <source>Payment number</source>
+        <translation>Zahlungsnummer</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Add extra</source>
+        <translation>Sondertilgung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove extra</source>
+        <translation>Sondertilgung entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the payment</source>
+        <translation>Rate &amp;konstant halten</translation>
+    </message>
+    <message>
+        <source>Keep the ter&amp;m</source>
+        <translation>Lau&amp;fzeit konstant halten</translation>
+    </message>
+    <message>
+        <source>Rate changes</source>
+        <translation>Zinsänderungen</translation>
+    </message>
+    <message>
+        <source>Rate chan&amp;ges</source>
+        <translation>Zins&amp;änderungen</translation>
+    </message>
+    <message>
+        <source>New annual rate (%)</source>
+        <translation>Neuer Jahreszins (%)</translation>
+    </message>
+    <message>
+        <source>Add rate change</source>
+        <translation>Zinsänderung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove rate change</source>
+        <translation>Zinsänderung entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Berechnen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Regular payment</source>
+        <translation>Regelmäßige Zahlung</translation>
+    </message>
+    <message>
+        <source>Payments made</source>
+        <translation>Geleistete Zahlungen</translation>
+    </message>
+    <message>
+        <source>First payment date</source>
+        <translation>Datum der ersten Zahlung</translation>
+    </message>
+    <message>
+        <source>Last payment date</source>
+        <translation>Datum der letzten Zahlung</translation>
+    </message>
+    <message>
+        <source>Total interest</source>
+        <translation>Zinsen insgesamt</translation>
+    </message>
+    <message>
+        <source>Total paid</source>
+        <translation>Gezahlt insgesamt</translation>
+    </message>
+    <message>
+        <source>Total cost of credit</source>
+        <translation>Kreditkosten insgesamt</translation>
+    </message>
+    <message>
+        <source>Interest saved</source>
+        <translation>Gesparte Zinsen</translation>
+    </message>
+    <message>
+        <source>Payments saved</source>
+        <translation>Gesparte Zahlungen</translation>
+    </message>
+    <message>
+        <source>Effective annual rate</source>
+        <translation>Effektivzins p. a. der Periodenrate</translation>
+    </message>
+    <message>
+        <source>APR (actual/365)</source>
+        <translation>Effektiver Jahreszins (taggenau/365)</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number.</source>
+        <translation>%1: „%2“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Leave at most one of Amount, Annual rate, Number of payments and Payment empty.</source>
+        <translation>Lassen Sie höchstens eines der Felder Betrag, Jahreszins, Anzahl der Zahlungen und Zahlung leer.</translation>
+    </message>
+    <message>
+        <source>%1: at least one payment is needed.</source>
+        <translation>%1: Mindestens eine Zahlung ist nötig.</translation>
+    </message>
+    <message>
+        <source>The first payment cannot fall before the loan date.</source>
+        <translation>Die erste Zahlung kann nicht vor dem Auszahlungsdatum liegen.</translation>
+    </message>
+    <message>
+        <source>%1, row %2</source>
+        <translation>%1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>%1: the payment number must be a whole number from 1 on.</source>
+        <translation>%1: Die Zahlungsnummer muss eine ganze Zahl ab 1 sein.</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>Loan Planner: the rule</source>
+        <translation>Kreditplaner: die Regel</translation>
+    </message>
+    <message>
+        <source>All amounts are whole cents.</source>
+        <translation>Alle Beträge sind ganze Cent.</translation>
+    </message>
+    <message>
+        <source>Rate per period: i = (1 + j/c)^(c/p) - 1 for nominal annual rate j, c compoundings and p payments a year; continuous: i = e^(j/p) - 1.</source>
+        <translation>Zinssatz je Periode: i = (1 + j/c)^(c/p) - 1 für den nominalen Jahreszins j, c Zinsperioden und p Zahlungen im Jahr; stetig: i = e^(j/p) - 1.</translation>
+    </message>
+    <message>
+        <source>Regular payment: the level payment for the amount, i, n payments and the balloon (at the start of each period when payments fall at the start), computed exactly and then rounded by the payment rule (default: to the nearest cent, halves away from zero; also &quot;up to the cent&quot; and &quot;up to the whole unit&quot;).</source>
+        <translation>Regelmäßige Zahlung: die gleichbleibende Zahlung für den Betrag, i, n Zahlungen und die Schlusszahlung (zu Beginn jeder Periode, wenn die Zahlungen zu Beginn fallen), exakt berechnet und dann nach der Rundung der Zahlung gerundet (Vorgabe: auf den nächsten Cent, Hälften von null weg; außerdem „auf den Cent aufrunden“ und „auf die ganze Einheit aufrunden“).</translation>
+    </message>
+    <message>
+        <source>Each row&apos;s interest: balance x i (per period; with payments at the start, payment 1 carries none and payment k the interest of the period before it), or balance x j x days / 365 (or 360), the days counted from the previous payment (from the loan date for the first); rounded by the interest rule (default: halves away from zero; also &quot;halves to even&quot; and &quot;down&quot;). Under the daily rules the regular payment is the level payment at j/p with payments at the end.</source>
+        <translation>Zinsen jeder Zeile: Restschuld x i (je Periode; mit Zahlungen zu Beginn trägt Zahlung 1 keine und Zahlung k die Zinsen der Periode davor) oder Restschuld x j x Tage / 365 (oder 360), die Tage gezählt ab der vorigen Zahlung (ab dem Auszahlungsdatum für die erste); gerundet nach der Rundung der Zinsen (Vorgabe: Hälften von null weg; außerdem „Hälften zur geraden Zahl“ und „abrunden“). Bei den taggenauen Regeln ist die regelmäßige Zahlung die gleichbleibende Zahlung zu j/p mit Zahlungen am Ende.</translation>
+    </message>
+    <message>
+        <source>Dates: with 1, 2, 4 or 12 payments a year, payment k falls 12/p x (k-1) months after the first, counted from the first payment each time and held to the month&apos;s last day (31 January, 28 February, 31 March ...); 24: the first payment&apos;s day and 15 days after it, each month (held to the month&apos;s last day); 26: every 14 days; 52: every 7 days.</source>
+        <translation>Daten: Bei 1, 2, 4 oder 12 Zahlungen im Jahr fällt Zahlung k 12/p x (k-1) Monate nach der ersten, jedes Mal ab der ersten Zahlung gezählt und auf den letzten Tag des Monats begrenzt (31. Januar, 28. Februar, 31. März ...); 24: der Tag der ersten Zahlung und 15 Tage danach, in jedem Monat (auf den letzten Tag des Monats begrenzt); 26: alle 14 Tage; 52: alle 7 Tage.</translation>
+    </message>
+    <message>
+        <source>Extra payments: a recurring &quot;Extra per payment&quot; from payment number a (default 1) to b (default the last), and a list of one-off extras (payment number and amount). A row pays its regular payment plus its extras. Rule after an extra: &quot;Keep the payment&quot; (default: the loan ends sooner) or &quot;Keep the term&quot; (the regular payment is recomputed for the new balance over the payments left, and rounded again).</source>
+        <translation>Sondertilgungen: eine wiederkehrende „Sondertilgung je Zahlung“ von Zahlung Nummer a (Vorgabe 1) bis b (Vorgabe die letzte) und eine Liste einmaliger Sondertilgungen (Zahlungsnummer und Betrag). Eine Zeile zahlt ihre regelmäßige Zahlung und ihre Sondertilgungen. Regel nach einer Sondertilgung: „Rate konstant halten“ (Vorgabe: Der Kredit endet früher) oder „Laufzeit konstant halten“ (die regelmäßige Zahlung wird für die neue Restschuld über die verbleibenden Zahlungen neu berechnet und wieder gerundet).</translation>
+    </message>
+    <message>
+        <source>Rate changes: a list of (payment number, new annual rate): from that payment on, i is the new rate&apos;s, and the regular payment is recomputed for the balance over the payments left of the term, rounded again.</source>
+        <translation>Zinsänderungen: eine Liste von (Zahlungsnummer, neuer Jahreszins): Ab dieser Zahlung gilt i des neuen Zinssatzes, und die regelmäßige Zahlung wird für die Restschuld über die verbleibenden Zahlungen der Laufzeit neu berechnet und wieder gerundet.</translation>
+    </message>
+    <message>
+        <source>The loan ends on the first row whose regular payment plus extras reaches the balance plus interest, or on payment n: that row pays exactly the balance plus its interest; its &quot;Payment&quot; shows max(min(regular, due), due - extras) and &quot;Extra&quot; the rest, so the balance ends at 0.00 and principal paid equals the amount.</source>
+        <translation>Der Kredit endet mit der ersten Zeile, deren regelmäßige Zahlung samt Sondertilgungen die Restschuld plus Zinsen erreicht, oder mit Zahlung n: Diese Zeile zahlt genau die Restschuld plus ihre Zinsen; ihre „Zahlung“ zeigt max(min(regelmäßig, fällig), fällig - Sondertilgungen) und „Sondertilgung“ den Rest, sodass die Restschuld bei 0,00 endet und die gezahlte Tilgung dem Betrag entspricht.</translation>
+    </message>
+    <message>
+        <source>Limits: at most 1,000,000 payments; amounts below 10^13; a payment that does not cover the first interest is refused with a clear message; nothing else is refused.</source>
+        <translation>Grenzen: höchstens 1.000.000 Zahlungen; Beträge unter 10^13; eine Zahlung, die die ersten Zinsen nicht deckt, wird mit einer klaren Meldung abgelehnt; sonst wird nichts abgelehnt.</translation>
+    </message>
+    <message>
+        <source>No plan: it would have more than %1 payments.</source>
+        <translation>Kein Plan: Er hätte mehr als %1 Zahlungen.</translation>
+    </message>
+    <message>
+        <source>No plan: amounts of %1 or more cannot be shown exactly.</source>
+        <translation>Kein Plan: Beträge ab %1 können nicht genau dargestellt werden.</translation>
+    </message>
+    <message>
+        <source>No plan: the payment does not cover the first interest.</source>
+        <translation>Kein Plan: Die Zahlung deckt die ersten Zinsen nicht.</translation>
     </message>
 </context>
 <context>
