@@ -840,6 +840,13 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
     </message>
 </context>
 <context>
+    <name>program::CommandLine</name>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
     <name>sensitivity::PaymentListModel</name>
     <message>
         <source>Payment</source>
