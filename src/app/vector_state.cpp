@@ -3,7 +3,7 @@
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #include <immintrin.h>
 
-namespace app {
+namespace app::detail {
 
 namespace {
 
@@ -22,13 +22,13 @@ void clearUpperVectorState()
         zeroUpper();
 }
 
-}  // namespace app
+}  // namespace app::detail
 
 #elif defined(_M_X64)
 #include <immintrin.h>
 #include <intrin.h>
 
-namespace app {
+namespace app::detail {
 
 namespace {
 
@@ -50,14 +50,14 @@ void clearUpperVectorState()
         _mm256_zeroupper();
 }
 
-}  // namespace app
+}  // namespace app::detail
 
 #else
 
-namespace app {
+namespace app::detail {
 
 void clearUpperVectorState() {}
 
-}  // namespace app
+}  // namespace app::detail
 
 #endif

@@ -32,8 +32,7 @@ void Form1::showExactPeriods()
 {
     if (!m_scheduleAction->isEnabled())
         return;
-    app::clearUpperVectorState();
-    const finance::Schedule schedule = finance::amortize(m_scheduleLoan);
+    const finance::Schedule schedule = app::atLibrarySpeed([&] { return finance::amortize(m_scheduleLoan); });
     if (schedule.refusal == finance::Schedule::Refusal::None)
         Text(4)->setToolTip(schedule::ScheduleWindow::exactPeriodsText(m_scheduleLoan.periods, schedule));
 }

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "app/platform.h"
+#include "app/window_slot.h"
 #include "finance/amortization.h"
 
-#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -24,11 +24,14 @@ public:
     // Shows the loan's schedule in place of the one shown.
     void showSchedule(const finance::Loan& loan, finance::Schedule schedule);
 
-    // "14.2067 periods": up to four decimals, no trailing zeros.
+    // "14.2067 periods", "1,000,000 periods": grouped, up to four decimals, no
+    // trailing zeros.
     static QString periodsText(double periods);
+    // A rate per period in percent with the digits it needs: "10.00%", "0.0001%".
+    static QString rateText(double rate);
     // The periods and the payments that make them, for a schedule that is
     // not refused: "14.2067 periods: 14 payments of 100.00 and a last payment
-    // of 21.13".
+    // of 21.13", "10 periods: 10 payments of 100.00".
     static QString exactPeriodsText(double periods, const finance::Schedule& schedule);
     // Why a schedule was refused, in one sentence.
     static QString refusalText(finance::Schedule::Refusal refusal);
@@ -39,12 +42,12 @@ private:
     QLabel* m_summary = nullptr;
     QTableView* m_table = nullptr;
     ScheduleModel* m_model = nullptr;
+    bool m_sized = false;
 };
 
-// Computes the loan's schedule and shows it in window, which is created when
-// there is none. A refused schedule is reported in one message over parent
+// Computes the loan's schedule and shows it in the window of the slot. A refused schedule is reported in one message over parent
 // and opens nothing. The library's errors reach the caller.
-void openSchedule(QPointer<ScheduleWindow>& window, const finance::Loan& loan, app::Platform& platform,
+void openSchedule(app::WindowSlot<ScheduleWindow>& window, const finance::Loan& loan, app::Platform& platform,
                   QWidget* parent);
 
 }  // namespace schedule

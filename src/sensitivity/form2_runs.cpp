@@ -122,15 +122,16 @@ void Form2::run(const RunMode& mode)
     const BusyCursor busy(plan.lines >= busyCursorLines);
     std::vector<sensitivity::PaymentLine> lines;
     lines.reserve(plan.lines);
-    app::clearUpperVectorState();
     try {
         // The counter is advanced by repeated addition, as the plan counted it.
-        for (m_counter = m_lower; m_counter <= m_end; m_counter += m_step) {
-            const double payment = mode.counterIsRate ? finance::Pmt(m_counter, m_fixed, m_loan, timing)
-                                                      : finance::Pmt(m_fixed, m_counter, m_loan, timing);
-            m_payment = sensitivity::linePayment(payment);
-            lines.push_back({m_payment, m_counter});
-        }
+        app::atLibrarySpeed([&] {
+            for (m_counter = m_lower; m_counter <= m_end; m_counter += m_step) {
+                const double payment = mode.counterIsRate ? finance::Pmt(m_counter, m_fixed, m_loan, timing)
+                                                          : finance::Pmt(m_fixed, m_counter, m_loan, timing);
+                m_payment = sensitivity::linePayment(payment);
+                lines.push_back({m_payment, m_counter});
+            }
+        });
     } catch (...) {
         // The lines computed before the error stay in the list.
         mode.lines->append(std::move(lines));

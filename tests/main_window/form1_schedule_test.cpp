@@ -51,21 +51,21 @@ void Form1ScheduleTest::offeredAfterARunThatDefinesALoan_data()
     QTest::addColumn<QString>("toolTip");
 
     QTest::newRow("tab 0") << 0 << QStringList{"100", "0.1", "10"} << ""
-                           << "Loan 614.46 at 10.00% per period, 10 periods: payment 100.00, total interest 385.56"
+                           << "Loan 614.46 at 10.00% per period, 10 periods: 9 payments of 100.00 and a last payment of 100.02, total interest 385.56"
                            << "";
     QTest::newRow("tab 2") << 2 << QStringList{"-162.75", "1000", "10"} << ""
-                           << "Loan 1,000.00 at 10.00% per period, 10 periods: payment 162.75, total interest 627.52"
+                           << "Loan 1,000.00 at 10.0007% per period, 10 periods: 9 payments of 162.75 and a last payment of 162.77, total interest 627.52"
                            << "";
     QTest::newRow("tab 3, exact periods in the tooltip")
         << 3 << QStringList{"-100", "1000", "0.05"} << ""
-        << "Loan 1,000.00 at 5.00% per period, 14.2067 periods: payment 100.00, total interest 421.13"
+        << "Loan 1,000.00 at 5.00% per period, 14.2067 periods: 14 payments of 100.00 and a last payment of 21.13, total interest 421.13"
         << "14.2067 periods: 14 payments of 100.00 and a last payment of 21.13";
     QTest::newRow("tab 4") << 4 << QStringList{"1000", "10", "0.1"} << ""
-                           << "Loan 1,000.00 at 10.00% per period, 10 periods: payment 162.75, total interest 627.44"
+                           << "Loan 1,000.00 at 10.00% per period, 10 periods: 9 payments of 162.75 and a last payment of 162.69, total interest 627.44"
                            << "";
     QTest::newRow("tab 4 run again with payments at the start, then switched back")
         << 4 << QStringList{"1000", "10", "0.1"} << "start"
-        << "Loan 1,000.00 at 10.00% per period, 10 periods: payment 147.95, total interest 479.53" << "";
+        << "Loan 1,000.00 at 10.00% per period, payments at the start of each period, 10 periods: 9 payments of 147.95 and a last payment of 147.98, total interest 479.53" << "";
     QTest::newRow("tab 0, zero periods define no loan") << 0 << QStringList{"100", "0.1", "0"} << "" << "" << "";
     QTest::newRow("tab 1 defines no loan") << 1 << QStringList{"100", "0.1", "10"} << "" << "" << "";
     QTest::newRow("Clear Fields") << 3 << QStringList{"-100", "1000", "0.05"} << "clear" << "" << "";
@@ -141,7 +141,7 @@ void Form1ScheduleTest::lineOfTheSensitivityWindowOpensInTheSameWindow()
 
     QCOMPARE(openScheduleWindow(), window);
     QCOMPARE(summaryOf(window),
-             QStringLiteral("Loan 2,000.00 at 10.00% per period, 10 periods: payment 325.49, total interest 1,254.92"));
+             QStringLiteral("Loan 2,000.00 at 10.00% per period, 10 periods: 9 payments of 325.49 and a last payment of 325.51, total interest 1,254.92"));
 }
 
 QTEST_MAIN(Form1ScheduleTest)
