@@ -1,8 +1,12 @@
 // A chart of one list: its points as a line, with axis titles, and below it
-// the list's line under the mouse pointer. It follows the list: whenever the
-// list's model gains, loses or resets rows the chart is drawn anew. A long
-// list is reduced to the plot's pixel columns, again when the plot's width
-// changes. Escape closes the window.
+// the readout naming the marked line of the list. The pointer marks the line
+// nearest to it; on the keyboard Left and Right move the mark along the line,
+// Home and End to its ends, Page Up and Page Down by a tenth of it. It follows
+// the list: whenever the list's model gains, loses or resets rows the chart is
+// drawn anew and the mark cleared. A long list is reduced to the plot's pixel
+// columns, again when the plot's width changes. The chart's accessible
+// description sums up the series; the readout's accessible name announces
+// the marked line. Escape closes the window.
 #pragma once
 
 #include "chart/plot_data.h"
@@ -33,6 +37,9 @@ private:
     void reduce();
     int plotColumns() const;
     void pointTo(const QPointF& position);
+    bool moveMark(int key);
+    void mark(qsizetype index);
+    void describe();
 
     const PlotData& m_data;
     QChart* m_chart = nullptr;
@@ -43,6 +50,17 @@ private:
     QValueAxis* m_vertical = nullptr;
     QLabel* m_pointer = nullptr;
     int m_columns = 0;
+    qsizetype m_marked = -1;
 };
+
+// Ticks for an axis over [low, high]: a round interval (1, 2 or 5 times a
+// power of ten, whole when wholeNumbers), the first tick at a multiple of it,
+// and the decimals its labels need.
+struct Ticks {
+    double anchor;
+    double interval;
+    int decimals;
+};
+Ticks roundTicks(double low, double high, bool wholeNumbers);
 
 }  // namespace chart

@@ -1,6 +1,7 @@
 #include "program/start_up.h"
 
 #include "app/application.h"
+#include "app/context_menu_key.h"
 
 #include <QGuiApplication>
 
@@ -16,6 +17,7 @@ void nameApplication()
 std::unique_ptr<Form1> startUp(app::Platform& platform)
 {
     nameApplication();
+    app::installContextMenuKey();
     auto form1 = std::make_unique<Form1>(platform);
     form1->load();
     form1->show();

@@ -64,9 +64,10 @@ QPointF PaymentListModel::point(qsizetype i) const
 
 QString PaymentListModel::pointText(qsizetype i) const
 {
-    const QStringList shown = cells(int(i), app::CellText::Shown);
-    return m_column == Column::Rate ? tr("Rate %1, payment %2").arg(shown[1], shown[0])
-                                    : tr("Periods %1, payment %2").arg(shown[1], shown[0]);
+    const QString counter = cells(int(i), app::CellText::Shown)[1];
+    const QString payment = app::format(m_lines[std::size_t(i)].payment, "standard");
+    return m_column == Column::Rate ? tr("Rate %1, payment %2").arg(counter, payment)
+                                    : tr("Periods %1, payment %2").arg(counter, payment);
 }
 
 void PaymentListModel::append(std::vector<PaymentLine>&& lines)
