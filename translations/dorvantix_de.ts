@@ -484,6 +484,22 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>No lines to chart.</source>
+        <translation>Keine Zeilen für das Diagramm.</translation>
+    </message>
+    <message>
+        <source>%1 over %2. Lines: %3. First: %4. Last: %5. Lowest: %6. Highest: %7.</source>
+        <translation>%1 über %2. Zeilen: %3. Erste: %4. Letzte: %5. Niedrigste: %6. Höchste: %7.</translation>
+    </message>
+    <message>
+        <source>No line marked</source>
+        <translation>Keine Zeile markiert</translation>
+    </message>
+    <message>
+        <source>Marked line: %1</source>
+        <translation>Markierte Zeile: %1</translation>
+    </message>
 </context>
 <context>
     <name>loan_planner::PlanModel</name>
@@ -911,8 +927,12 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
         <translation>Zahlungen des Kredits</translation>
     </message>
     <message>
-        <source>Loan %1 at %2 per period, %3: payment %4, total interest %5</source>
-        <translation>Kredit %1 zu %2 je Periode, %3: Zahlung %4, Zinsen insgesamt %5</translation>
+        <source>Loan %1 at %2 per period, payments at the start of each period, %3, total interest %4</source>
+        <translation>Kredit %1 zu %2 je Periode, Zahlungen jeweils zu Beginn der Periode, %3, Zinsen insgesamt %4</translation>
+    </message>
+    <message>
+        <source>Loan %1 at %2 per period, %3, total interest %4</source>
+        <translation>Kredit %1 zu %2 je Periode, %3, Zinsen insgesamt %4</translation>
     </message>
     <message>
         <source>1 period</source>
@@ -925,6 +945,10 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
     <message>
         <source>%1: one payment of %2</source>
         <translation>%1: eine Zahlung von %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 payments of %3</source>
+        <translation>%1: %2 Zahlungen von %3</translation>
     </message>
     <message>
         <source>%1: 1 payment of %2 and a last payment of %3</source>
@@ -943,8 +967,8 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
         <translation>Kein Tilgungsplan: Die Zahlung deckt die Zinsen der ersten Periode nicht.</translation>
     </message>
     <message>
-        <source>No schedule: its amounts would reach %1.</source>
-        <translation>Kein Tilgungsplan: Seine Beträge würden %1 erreichen.</translation>
+        <source>No schedule: amounts of %1 or more cannot be shown exactly.</source>
+        <translation>Kein Tilgungsplan: Beträge von %1 oder mehr lassen sich nicht genau darstellen.</translation>
     </message>
 </context>
 </TS>
