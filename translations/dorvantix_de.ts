@@ -475,6 +475,347 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
     </message>
 </context>
 <context>
+    <name>cash_flows::CashFlowWindow</name>
+    <message>
+        <source>the flows never change sign</source>
+        <translation>die Zahlungen wechseln nie das Vorzeichen</translation>
+    </message>
+    <message>
+        <source>the flows change sign once</source>
+        <translation>die Zahlungen wechseln einmal das Vorzeichen</translation>
+    </message>
+    <message>
+        <source>the flows change sign twice</source>
+        <translation>die Zahlungen wechseln zweimal das Vorzeichen</translation>
+    </message>
+    <message>
+        <source>the flows change sign %1 times</source>
+        <translation>die Zahlungen wechseln %1-mal das Vorzeichen</translation>
+    </message>
+    <message>
+        <source>One rate</source>
+        <translation>Ein Zinssatz</translation>
+    </message>
+    <message>
+        <source>Two rates</source>
+        <translation>Zwei Zinssätze</translation>
+    </message>
+    <message>
+        <source>%1 rates</source>
+        <translation>%1 Zinssätze</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>it has %1 fields, not the three of Date,Amount,Count</source>
+        <translation>sie hat %1 Felder statt der drei von Date,Amount,Count</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date written as 2027-01-31</source>
+        <translation>„%1“ ist kein Datum in der Form 2027-01-31</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount written with &quot;.&quot; for decimals</source>
+        <translation>„%1“ ist kein Betrag mit „.“ als Dezimaltrennzeichen</translation>
+    </message>
+    <message>
+        <source>the count &quot;%1&quot; is not a whole number from 1 to %2</source>
+        <translation>die Anzahl „%1“ ist keine ganze Zahl von 1 bis %2</translation>
+    </message>
+    <message>
+        <source>a dated line is one flow: its count must be 1</source>
+        <translation>eine Zeile mit Datum ist eine Zahlung: ihre Anzahl muss 1 sein</translation>
+    </message>
+    <message>
+        <source>F&amp;lows</source>
+        <translation>&amp;Zahlungen</translation>
+    </message>
+    <message>
+        <source>Flows</source>
+        <translation>Zahlungen</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Row</source>
+        <translation>Zeile &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Rows</source>
+        <translation>Zeilen &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Ein&amp;fügen</translation>
+    </message>
+    <message>
+        <source>&amp;Rate (%)</source>
+        <translation>Zins&amp;satz (%)</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nance rate (%)</source>
+        <translation>&amp;Finanzierungszins (%)</translation>
+    </message>
+    <message>
+        <source>Rein&amp;vestment rate (%)</source>
+        <translation>&amp;Wiederanlagezins (%)</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>Be&amp;rechnen</translation>
+    </message>
+    <message>
+        <source>NPV C&amp;hart</source>
+        <translation>Kapitalwert-Dia&amp;gramm</translation>
+    </message>
+    <message>
+        <source>NPV</source>
+        <translation>Kapitalwert</translation>
+    </message>
+    <message>
+        <source>IRR</source>
+        <translation>Interner Zinsfuß</translation>
+    </message>
+    <message>
+        <source>MIRR</source>
+        <translation>Modifizierter interner Zinsfuß</translation>
+    </message>
+    <message>
+        <source>Payback</source>
+        <translation>Amortisationsdauer</translation>
+    </message>
+    <message>
+        <source>Discounted payback</source>
+        <translation>Dynamische Amortisationsdauer</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Cash Flows</source>
+        <translation>Zahlungsströme</translation>
+    </message>
+    <message>
+        <source>Type a rate in &quot;%1&quot;.</source>
+        <translation>Geben Sie einen Zinssatz in „%1“ ein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; is not a number.</source>
+        <translation>„%1“ in „%2“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Exactly one rate: %1.</source>
+        <translation>Genau ein Zinssatz: %1.</translation>
+    </message>
+    <message>
+        <source>No rate makes the NPV zero: %1.</source>
+        <translation>Kein Zinssatz macht den Kapitalwert null: %1.</translation>
+    </message>
+    <message>
+        <source>No rate found: %1, and the one rate lies beyond the rates searched.</source>
+        <translation>Kein Zinssatz gefunden: %1, und der eine Zinssatz liegt außerhalb der durchsuchten Zinssätze.</translation>
+    </message>
+    <message>
+        <source>No rate makes the NPV zero.</source>
+        <translation>Kein Zinssatz macht den Kapitalwert null.</translation>
+    </message>
+    <message>
+        <source>One rate: NPV is zero there alone; %1.</source>
+        <translation>Ein Zinssatz: nur dort ist der Kapitalwert null; %1.</translation>
+    </message>
+    <message>
+        <source>Two rates: NPV is zero at both; %1.</source>
+        <translation>Zwei Zinssätze: an beiden ist der Kapitalwert null; %1.</translation>
+    </message>
+    <message>
+        <source>%1: NPV is zero at each; %2.</source>
+        <translation>%1: an jedem ist der Kapitalwert null; %2.</translation>
+    </message>
+    <message>
+        <source>No rate found, but the count could not be settled: rates may lie between %1 and %2; %3.</source>
+        <translation>Kein Zinssatz gefunden, doch ihre Anzahl ließ sich nicht klären: zwischen %1 und %2 können Zinssätze liegen; %3.</translation>
+    </message>
+    <message>
+        <source>%1 found, but the count could not be settled: more may lie between %2 and %3; %4.</source>
+        <translation>%1 gefunden, doch ihre Anzahl ließ sich nicht klären: zwischen %2 und %3 können weitere liegen; %4.</translation>
+    </message>
+    <message>
+        <source>every rate</source>
+        <translation>jeder Zinssatz</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>Every rate makes the NPV zero: every flow is 0.</source>
+        <translation>Jeder Zinssatz macht den Kapitalwert null: jede Zahlung ist 0.</translation>
+    </message>
+    <message>
+        <source>periodic flows only</source>
+        <translation>nur für periodische Zahlungen</translation>
+    </message>
+    <message>
+        <source>Open Cash Flows</source>
+        <translation>Zahlungsströme öffnen</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be opened: %2</source>
+        <translation>Die Datei %1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be opened: line %2: %3.</source>
+        <translation>Die Datei %1 konnte nicht geöffnet werden: Zeile %2: %3.</translation>
+    </message>
+    <message>
+        <source>it is not the header Date,Amount,Count</source>
+        <translation>sie ist nicht die Kopfzeile Date,Amount,Count</translation>
+    </message>
+    <message>
+        <source>it has a date and the lines before it have none</source>
+        <translation>sie hat ein Datum, die Zeilen davor haben keines</translation>
+    </message>
+    <message>
+        <source>it has no date and the lines before it have one</source>
+        <translation>sie hat kein Datum, die Zeilen davor haben eines</translation>
+    </message>
+    <message>
+        <source>the flows come to more than %1, counts included</source>
+        <translation>die Zahlungen ergeben mit ihren Anzahlen mehr als %1</translation>
+    </message>
+    <message>
+        <source>Save Cash Flows</source>
+        <translation>Zahlungsströme speichern</translation>
+    </message>
+</context>
+<context>
+    <name>cash_flows::FlowTableModel</name>
+    <message>
+        <source>The amount is missing.</source>
+        <translation>Der Betrag fehlt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>„%1“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large.</source>
+        <translation>„%1“ ist zu groß.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number from 1 to %2.</source>
+        <translation>„%1“ ist keine ganze Zahl von 1 bis %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date: type it as 2027-01-31 or %2.</source>
+        <translation>„%1“ ist kein Datum: geben Sie es als 2027-01-31 oder %2 ein.</translation>
+    </message>
+    <message>
+        <source>Row %1 has a date and row %2 has none: either every row has a date or none has.</source>
+        <translation>Zeile %1 hat ein Datum und Zeile %2 keines: entweder hat jede Zeile ein Datum oder keine.</translation>
+    </message>
+    <message>
+        <source>Row %1 has no date and row %2 has one: either every row has a date or none has.</source>
+        <translation>Zeile %1 hat kein Datum und Zeile %2 eines: entweder hat jede Zeile ein Datum oder keine.</translation>
+    </message>
+    <message>
+        <source>A dated row is one flow: its count must be 1.</source>
+        <translation>Eine Zeile mit Datum ist eine Zahlung: ihre Anzahl muss 1 sein.</translation>
+    </message>
+    <message>
+        <source>The list holds more than %1 flows, counts included; it takes at most %1.</source>
+        <translation>Die Liste enthält mit den Anzahlen mehr als %1 Zahlungen; sie fasst höchstens %1.</translation>
+    </message>
+    <message>
+        <source>The list has no flows: type an amount in a row.</source>
+        <translation>Die Liste hat keine Zahlungen: geben Sie in einer Zeile einen Betrag ein.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the pasted text has %2 cells; a row takes an amount; an amount and a count; a date and an amount; or a date, an amount and a count.</source>
+        <translation>Zeile %1 des eingefügten Textes hat %2 Zellen; eine Zeile nimmt einen Betrag; einen Betrag und eine Anzahl; ein Datum und einen Betrag; oder ein Datum, einen Betrag und eine Anzahl.</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>row %1 of the list</source>
+        <translation>Zeile %1 der Liste</translation>
+    </message>
+    <message>
+        <source>Line %1 of the pasted text has no date and %2 has one: either every row has a date or none has.</source>
+        <translation>Zeile %1 des eingefügten Textes hat kein Datum und %2 eines: entweder hat jede Zeile ein Datum oder keine.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the pasted text has a date and %2 has none: either every row has a date or none has.</source>
+        <translation>Zeile %1 des eingefügten Textes hat ein Datum und %2 keines: entweder hat jede Zeile ein Datum oder keine.</translation>
+    </message>
+    <message>
+        <source>The list would hold %1 rows; it takes at most %2 flows.</source>
+        <translation>Die Liste hätte %1 Zeilen; sie fasst höchstens %2 Zahlungen.</translation>
+    </message>
+    <message>
+        <source>Row %1, %2: %3</source>
+        <translation>Zeile %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+</context>
+<context>
+    <name>cash_flows::NpvCurve</name>
+    <message>
+        <source>Rate (%)</source>
+        <translation>Zinssatz (%)</translation>
+    </message>
+    <message>
+        <source>NPV</source>
+        <translation>Kapitalwert</translation>
+    </message>
+    <message>
+        <source>Rate %1, NPV %2</source>
+        <translation>Zinssatz %1, Kapitalwert %2</translation>
+    </message>
+</context>
+<context>
     <name>chart::ChartWindow</name>
     <message>
         <source>Payment Chart</source>
