@@ -8,6 +8,7 @@
 #include "finance/calendar.h"
 #include "loan_planner/plan_model.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
@@ -237,6 +238,8 @@ QWidget* PlannerWindow::makeEvents()
     extras->addLayout(extraButtons);
     m_keepPayment = new QRadioButton(tr("&Keep the payment"));
     m_keepTerm = new QRadioButton(tr("Keep the ter&m"));
+    m_keepPayment->setObjectName(QStringLiteral("keepPayment"));
+    m_keepTerm->setObjectName(QStringLiteral("keepTerm"));
     m_keepPayment->setChecked(true);
     extras->addWidget(m_keepPayment);
     extras->addWidget(m_keepTerm);
@@ -331,13 +334,19 @@ void PlannerWindow::connectFields()
 }
 
 // Return in a field calculates; in an event list, Insert adds a row and
-// Delete removes the current one (an open cell editor takes its own keys).
+// Delete removes the current one.
 bool PlannerWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return QWidget::eventFilter(watched, event);
+    // Return in a list's cell editor reaches the list too; there it only
+    // closes the editor (the cell is committed after this event).
+    const bool inCellEditor =
+        (watched == m_extras || watched == m_rateChanges) && QApplication::focusWidget() != watched;
+    if (inCellEditor)
         return QWidget::eventFilter(watched, event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         app::guarded(this, m_platform.messages, &PlannerWindow::calculate)();

@@ -9,12 +9,15 @@
 #include "loan_planner/plan_model.h"
 #include "loan_planner/planner_window.h"
 
+#include <QApplication>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 
 using loan_planner::PlanModel;
@@ -28,6 +31,8 @@ private slots:
     void cleanup() { delete m_window; }
     void plansExamples_data();
     void plansExamples();
+    void eventsTypedIntoLists_data();
+    void eventsTypedIntoLists();
     void solvesTheEmptyTerm();
     void refusesInOneMessage();
     void fileCellsInEnglish();
@@ -122,6 +127,65 @@ void PlannerWindowTest::plansExamples()
         QCOMPARE(summary("interestSaved"), interestSaved);
     if (!apr.isEmpty())
         QCOMPARE(summary("apr"), apr);
+}
+
+void PlannerWindowTest::eventsTypedIntoLists_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("keepTerm");
+    QTest::addColumn<int>("changedRow");
+    QTest::addColumn<QString>("changedPayment");
+    QTest::addColumn<int>("payments");
+    QTest::addColumn<QString>("totalInterest");
+
+    QTest::newRow("7.5% from payment 61") << "rateChanges" << "61" << "7.5" << false << 61 << "2,075.33" << 360
+                                          << "436,373.86";
+    QTest::newRow("10,000 with payment 12, keeping the term")
+        << "extras" << "10,000" << "" << true << 13 << "1,832.28" << 360 << "";
+}
+
+// A row is added with Insert, its cells typed (Tab between them, Return
+// closes the cell) and the plan calculated with Return; Alt+M keeps the term.
+void PlannerWindowTest::eventsTypedIntoLists()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, number);
+    QFETCH(QString, value);
+    QFETCH(bool, keepTerm);
+    QFETCH(int, changedRow);
+    QFETCH(QString, changedPayment);
+    QFETCH(int, payments);
+    QFETCH(QString, totalInterest);
+    fillIn300000();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    if (keepTerm) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::AltModifier);
+        QTRY_VERIFY(m_window->findChild<QRadioButton*>(QStringLiteral("keepTerm"))->isChecked());
+    }
+    auto* events = m_window->findChild<QTableWidget*>(list);
+    events->setFocus();
+    QTest::keyClick(events, Qt::Key_Insert);
+    const auto type = [](const QString& text) {
+        for (const QChar c : text)
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    };
+    type(list == QLatin1String("extras") ? QStringLiteral("12") : number);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QApplication::processEvents();
+    type(list == QLatin1String("extras") ? number : value);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QApplication::processEvents();
+    QCOMPARE(QApplication::focusWidget(), events);
+    QTest::keyClick(events, Qt::Key_Return);
+
+    QCOMPARE(m_fakes.messages.texts(), QStringList{});
+    QCOMPARE(cell(changedRow - 1, PlanModel::Payment), changedPayment);
+    QCOMPARE(model().rowCount(), payments + 1);
+    if (!totalInterest.isEmpty())
+        QCOMPARE(summary("totalInterest"), totalInterest);
 }
 
 void PlannerWindowTest::solvesTheEmptyTerm()
