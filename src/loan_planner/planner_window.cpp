@@ -126,12 +126,14 @@ PlannerWindow::PlannerWindow(app::Platform& platform, const app::PaymentTimingSe
     m_loanDate->setDate(QDate::currentDate());
     followLoanDate();
 
+    // The terms in full above about 16 rows of the schedule, as the screen allows.
     const QSize panelSize = panel->sizeHint();
-    QSize size(panelSize.width() + 2 * layout->contentsMargins().left(),
-               panelSize.height() + 16 * m_table->verticalHeader()->defaultSectionSize());
+    const int tableHeight = 16 * m_table->verticalHeader()->defaultSectionSize();
+    QSize size(panelSize.width() + 2 * layout->contentsMargins().left(), panelSize.height() + tableHeight);
     if (const QScreen* shown = screen())
         size = size.boundedTo(shown->availableSize() * 9 / 10);
     resize(size);
+    splitter->setSizes({panelSize.height(), tableHeight});
 }
 
 template <typename Field>
@@ -614,7 +616,7 @@ void PlannerWindow::warn(const QString& text)
 // Each column is as wide as its widest cell as the table draws it: the bold
 // total row holds the widest amounts (the balance is at most the amount, the
 // total principal), the last row the widest number; dates are measured on
-// the first and last rows.
+// the first and last rows, with room for more digits.
 void PlannerWindow::fitColumns()
 {
     const int totalRow = m_model->rowCount() - 1;
@@ -625,6 +627,10 @@ void PlannerWindow::fitColumns()
         int widest = cellWidth(totalRow, column == PlanModel::Balance ? int(PlanModel::Principal) : column);
         if (column == PlanModel::Number || column == PlanModel::Date)
             widest = std::max({widest, cellWidth(0, column), cellWidth(totalRow - 1, column)});
+        // Another row's date may have two digits more (12/28 against 1/31),
+        // and the grid takes a pixel.
+        if (column == PlanModel::Date)
+            widest += m_table->fontMetrics().horizontalAdvance(QStringLiteral("00")) + 1;
         m_table->setColumnWidth(column, std::max(m_table->horizontalHeader()->sectionSizeHint(column), widest));
     }
 }
