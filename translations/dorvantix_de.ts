@@ -811,6 +811,10 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
         <translation>Kapitalwert</translation>
     </message>
     <message>
+        <source>NPV Chart</source>
+        <translation>Kapitalwert-Diagramm</translation>
+    </message>
+    <message>
         <source>Rate %1, NPV %2</source>
         <translation>Zinssatz %1, Kapitalwert %2</translation>
     </message>

@@ -33,17 +33,23 @@ NpvCurve::NpvCurve(QObject* parent) : QAbstractListModel(parent) {}
 void NpvCurve::plot(const Flows& flows, const std::vector<double>& rates, double rate)
 {
     const auto [low, high] = rateRange(rates, rate);
-    std::vector<double> at(rates);
+    // Each rate to draw, and whether it is one of the rates found.
+    std::vector<std::pair<double, bool>> at;
+    for (const double r : rates)
+        at.emplace_back(r, true);
     for (int i = 0; i <= samples; ++i)
-        at.push_back(low + (high - low) * i / samples);
+        at.emplace_back(low + (high - low) * i / samples, false);
     std::sort(at.begin(), at.end());
     std::vector<QPointF> points;
+    QList<qsizetype> found;
     points.reserve(at.size());
     app::atLibrarySpeed([&] {
-        for (const double r : at) {
+        for (const auto& [r, isFound] : at) {
             try {
                 const double npv = flows.days.empty() ? finance::NetPresentValue(r, flows.values)
                                                       : finance::NetPresentValue(r, flows.values, flows.days);
+                if (isFound)
+                    found.append(qsizetype(points.size()));
                 points.emplace_back(r * 100, npv);
             } catch (const finance::RuntimeError&) {
                 // Too large to draw: the line leaves the plot there.
@@ -52,6 +58,7 @@ void NpvCurve::plot(const Flows& flows, const std::vector<double>& rates, double
     });
     beginResetModel();
     m_points = std::move(points);
+    m_found = std::move(found);
     endResetModel();
 }
 
@@ -59,6 +66,7 @@ void NpvCurve::clear()
 {
     beginResetModel();
     m_points.clear();
+    m_found.clear();
     endResetModel();
 }
 
@@ -82,6 +90,11 @@ QString NpvCurve::horizontalTitle() const
 QString NpvCurve::verticalTitle() const
 {
     return tr("NPV");
+}
+
+QString NpvCurve::title() const
+{
+    return tr("NPV Chart");
 }
 
 QString NpvCurve::pointText(qsizetype i) const

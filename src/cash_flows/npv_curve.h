@@ -17,8 +17,9 @@ public:
     explicit NpvCurve(QObject* parent = nullptr);
 
     // Samples the flows' NPV from below the lowest of rates to above the
-    // highest, each of them a point; without rates, from 0% (or rate, if
-    // lower) to 30% (or above rate). Rates where the NPV overflows are left out.
+    // highest, each of them a point, highlighted; without rates, from 0% (or
+    // below rate) to 30% (or above rate). Rates where the NPV overflows are
+    // left out.
     void plot(const Flows& flows, const std::vector<double>& rates, double rate);
     void clear();
 
@@ -30,9 +31,13 @@ public:
     qsizetype pointCount() const override { return qsizetype(m_points.size()); }
     QPointF point(qsizetype i) const override { return m_points[std::size_t(i)]; }
     QString pointText(qsizetype i) const override;
+    QString title() const override;
+    // The points of the rates found.
+    QList<qsizetype> highlighted() const override { return m_found; }
 
 private:
     std::vector<QPointF> m_points;  // rate in percent, NPV
+    QList<qsizetype> m_found;
 };
 
 }  // namespace cash_flows

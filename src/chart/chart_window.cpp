@@ -56,7 +56,8 @@ ChartWindow::ChartWindow(const PlotData& data, const QAbstractItemModel& model, 
     : QWidget(parent, Qt::Window), m_data(data)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("Payment Chart"));
+    const QString title = data.title().isEmpty() ? tr("Payment Chart") : data.title();
+    setWindowTitle(title);
     resize(640, 440);
 
     m_chart = new QChart;
@@ -65,20 +66,25 @@ ChartWindow::ChartWindow(const PlotData& data, const QAbstractItemModel& model, 
     m_line = new QLineSeries(m_chart);
     m_marker = new QScatterSeries(m_chart);
     m_marker->setMarkerSize(9);
+    m_highlights = new QScatterSeries(m_chart);
+    m_highlights->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+    m_highlights->setMarkerSize(11);
     m_chart->addSeries(m_line);
+    m_chart->addSeries(m_highlights);
     m_chart->addSeries(m_marker);
     m_horizontal = new QValueAxis(m_chart);
     m_vertical = new QValueAxis(m_chart);
     m_chart->addAxis(m_horizontal, Qt::AlignBottom);
     m_chart->addAxis(m_vertical, Qt::AlignLeft);
-    for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(m_line), static_cast<QAbstractSeries*>(m_marker)}) {
+    for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(m_line), static_cast<QAbstractSeries*>(m_highlights),
+                                    static_cast<QAbstractSeries*>(m_marker)}) {
         series->attachAxis(m_horizontal);
         series->attachAxis(m_vertical);
     }
 
     m_view = new QChartView(m_chart, this);
     m_view->setObjectName(QStringLiteral("chartView"));
-    m_view->setAccessibleName(tr("Payment Chart"));
+    m_view->setAccessibleName(title);
     m_view->setRenderHint(QPainter::Antialiasing);
     m_view->setFocusPolicy(Qt::StrongFocus);
     m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -126,6 +132,10 @@ void ChartWindow::replot()
     m_vertical->setTitleText(m_data.verticalTitle());
     mark(-1);
     reduce();
+    QList<QPointF> highlights;
+    for (const qsizetype i : m_data.highlighted())
+        highlights.append(m_data.point(i));
+    m_highlights->replace(highlights);
     describe();
     if (m_line->count() == 0) {
         applyTicks(m_horizontal, 0, 1, false);

@@ -46,6 +46,7 @@ private:
     QChartView* m_view = nullptr;
     QLineSeries* m_line = nullptr;
     QScatterSeries* m_marker = nullptr;
+    QScatterSeries* m_highlights = nullptr;
     QValueAxis* m_horizontal = nullptr;
     QValueAxis* m_vertical = nullptr;
     QLabel* m_pointer = nullptr;

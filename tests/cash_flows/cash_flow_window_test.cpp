@@ -5,9 +5,12 @@
 // paybacks computed with python3 mpmath at 40 digits, outside the program.
 #include "cash_flows/cash_flow_window.h"
 #include "cash_flows/flow_table_model.h"
+#include "cash_flows/npv_curve.h"
+#include "chart/chart_window.h"
 #include "fakes.h"
 #include "gui_fixture.h"
 
+#include <QChartView>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
@@ -18,6 +21,10 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXYSeries>
+
+#include <algorithm>
+#include <cmath>
 
 using cash_flows::CashFlowWindow;
 using cash_flows::FlowTableModel;
@@ -41,6 +48,7 @@ private slots:
     void closeAsksForChanges();
     void germanCaptions();
     void flowLimit();
+    void chartMarksEveryRate();
 
 private:
     QLineEdit* field(const char* name) const { return m_window->findChild<QLineEdit*>(QLatin1String(name)); }
@@ -331,6 +339,37 @@ void CashFlowWindowTest::flowLimit()
     calculate();
     QCOMPARE(m_fakes.messages.texts(),
              QStringList{"The list holds more than 1,000,000 flows, counts included; it takes at most 1,000,000."});
+}
+
+// The chart spans both rates of -100, 230, -132 (10% and 20%) and marks them
+// where the NPV is zero, and follows a new calculation.
+void CashFlowWindowTest::chartMarksEveryRate()
+{
+    QVERIFY(testing_support::showAndExpose(m_window));
+    type({"-100", "230", "-132"});
+    m_window->findChild<QPushButton*>(QStringLiteral("chart"))->click();
+    auto* chartWindow = m_window->findChild<chart::ChartWindow*>();
+    QVERIFY(chartWindow);
+    QCOMPARE(chartWindow->windowTitle(), QStringLiteral("NPV Chart"));
+    const auto* curve = m_window->findChild<cash_flows::NpvCurve*>();
+    QCOMPARE(curve->highlighted().size(), 2);
+    QVERIFY(curve->point(0).x() < 10 && curve->point(curve->pointCount() - 1).x() > 20);
+    QList<QPointF> marked;
+    for (const qsizetype i : curve->highlighted())
+        marked.append(curve->point(i));
+    QCOMPARE(marked[0].x(), 10.0);
+    QCOMPARE(marked[1].x(), 20.0);
+    QVERIFY(std::abs(marked[0].y()) < 1e-9 && std::abs(marked[1].y()) < 1e-9);
+    const auto series = chartWindow->findChild<QChartView*>()->chart()->series();
+    QVERIFY(std::any_of(series.begin(), series.end(), [&](QAbstractSeries* s) {
+        auto* points = qobject_cast<QXYSeries*>(s);
+        return points && points->points() == marked;
+    }));
+    type({"-5"});
+    QCOMPARE(curve->pointCount(), 0);
+    calculate();
+    QVERIFY(curve->pointCount() > 0);
+    QCOMPARE(curve->highlighted().size(), 0);
 }
 
 QTEST_MAIN(CashFlowWindowTest)
