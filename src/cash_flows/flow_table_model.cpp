@@ -32,16 +32,18 @@ QString countProblem(const QString& text, double& value)
     value = 1;
     if (text.isEmpty())
         return {};
-    const QString problem = FlowTableModel::tr("\"%1\" is not a whole number from 1 to %2.")
-                                .arg(text, QLocale().toString(qlonglong(maxFlows)));
-    if (!app::isNumeric(text))
-        return problem;
-    try {
-        value = app::readNumber(text);
-    } catch (const finance::RuntimeError&) {
-        return problem;
+    bool whole = app::isNumeric(text);
+    if (whole) {
+        try {
+            value = app::readNumber(text);
+            whole = value >= 1 && value <= double(maxFlows) && value == std::floor(value);
+        } catch (const finance::RuntimeError&) {
+            whole = false;
+        }
     }
-    return value >= 1 && value <= double(maxFlows) && value == std::floor(value) ? QString() : problem;
+    return whole ? QString()
+                 : FlowTableModel::tr("\"%1\" is not a whole number from 1 to %2.")
+                       .arg(text, QLocale().toString(qlonglong(maxFlows)));
 }
 
 QString dateProblem(const QString& text, QDate& date)
