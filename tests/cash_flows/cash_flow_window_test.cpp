@@ -43,6 +43,7 @@ private slots:
     void pasteRefused_data();
     void pasteRefused();
     void badPastedCellMarkedAndKept();
+    void rowsFromTheKeyboard();
     void fileRoundTrip();
     void damagedFileRefused();
     void closeAsksForChanges();
@@ -249,6 +250,26 @@ void CashFlowWindowTest::badPastedCellMarkedAndKept()
     calculate();
     QCOMPARE(m_fakes.messages.texts().last(), problem);
     QCOMPARE(field("npv")->text(), QString());
+}
+
+// Ctrl+Delete removes the selected rows, Insert puts a blank row before the
+// current one; the last, blank row stays.
+void CashFlowWindowTest::rowsFromTheKeyboard()
+{
+    QVERIFY(testing_support::showAndExpose(m_window));
+    type({"-100", "230", "-132"});
+    table()->setFocus();
+    table()->selectRow(1);
+    QTest::keyClick(table(), Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(model()->read().flows.values, (std::vector<double>{-100, -132}));
+    table()->selectRow(2);
+    QTest::keyClick(table(), Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(model()->rowCount(), 3);
+    table()->setCurrentIndex(model()->index(1, FlowTableModel::Amount));
+    QTest::keyClick(table(), Qt::Key_Insert);
+    QCOMPARE(model()->rowCount(), 4);
+    QCOMPARE(model()->rows()[1].amount, QString());
+    QCOMPARE(model()->rows()[2].amount, QStringLiteral("-132"));
 }
 
 // German numbers on screen, "." and ISO dates in the file, and back.
