@@ -190,6 +190,14 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
         <source>Payments at Period &amp;Start</source>
         <translation>Zahlungen zu Perioden&amp;beginn</translation>
     </message>
+    <message>
+        <source>&amp;Cash Flows...</source>
+        <translation>&amp;Zahlungsströme...</translation>
+    </message>
+    <message>
+        <source>&amp;Loan Planner...</source>
+        <translation>&amp;Kreditplaner...</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -396,26 +404,6 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
 <context>
     <name>app::ErrorGuard</name>
     <message>
-        <source>Invalid procedure call or argument</source>
-        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument</translation>
-    </message>
-    <message>
-        <source>Overflow</source>
-        <translation>Überlauf</translation>
-    </message>
-    <message>
-        <source>Division by zero</source>
-        <translation>Division durch null</translation>
-    </message>
-    <message>
-        <source>Type mismatch</source>
-        <translation>Typen unverträglich</translation>
-    </message>
-    <message>
-        <source>Application-defined or object-defined error</source>
-        <translation>Anwendungs- oder objektdefinierter Fehler</translation>
-    </message>
-    <message>
         <source>Error %1: %2</source>
         <translation>Fehler %1: %2</translation>
     </message>
@@ -472,6 +460,13 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
     <message>
         <source>&amp;Save as CSV...</source>
         <translation>Als CSV &amp;speichern...</translation>
+    </message>
+</context>
+<context>
+    <name>app::UnsavedChanges</name>
+    <message>
+        <source>Save the changes to &quot;%1&quot; before closing?</source>
+        <translation>Änderungen an „%1“ vor dem Schließen speichern?</translation>
     </message>
 </context>
 <context>
@@ -847,6 +842,29 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
     </message>
 </context>
 <context>
+    <name>finance</name>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Division durch null</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Typen unverträglich</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Anwendungs- oder objektdefinierter Fehler</translation>
+    </message>
+</context>
+<context>
     <name>loan_planner::PlanModel</name>
     <message>
         <source>Number</source>
@@ -1212,6 +1230,10 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
     <message>
         <source>Payment</source>
         <translation>Zahlung</translation>
+    </message>
+    <message>
+        <source>Payment (payments at the start of each period)</source>
+        <translation>Zahlung (Zahlungen zu Beginn jeder Periode)</translation>
     </message>
     <message>
         <source>Rate</source>
