@@ -119,6 +119,7 @@ void Form2::run(const RunMode& mode)
     (mode.counterIsRate ? runLoan.periods : runLoan.rate) = m_fixed;
     // A line's schedule has the payments the run listed.
     runLoan.timing = timing;
+    mode.lines->setTiming(timing);
     const BusyCursor busy(plan.lines >= busyCursorLines);
     std::vector<sensitivity::PaymentLine> lines;
     lines.reserve(plan.lines);

@@ -32,7 +32,10 @@ QStringList PaymentListModel::columnTitles(app::CellText text) const
     const auto title = [text](const char* english) {
         return text == app::CellText::File ? QString::fromLatin1(english) : tr(english);
     };
-    return {title(QT_TR_NOOP("Payment")), title(m_column == Column::Rate ? QT_TR_NOOP("Rate") : QT_TR_NOOP("Periods"))};
+    const char* payment = m_timing == finance::PaymentTiming::Begin
+                              ? QT_TR_NOOP("Payment (payments at the start of each period)")
+                              : QT_TR_NOOP("Payment");
+    return {title(payment), title(m_column == Column::Rate ? QT_TR_NOOP("Rate") : QT_TR_NOOP("Periods"))};
 }
 
 QStringList PaymentListModel::cells(int row, app::CellText text) const

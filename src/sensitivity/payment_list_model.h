@@ -7,6 +7,7 @@
 
 #include "app/table_export.h"
 #include "chart/plot_data.h"
+#include "finance/finance.h"
 
 #include <QAbstractListModel>
 
@@ -33,11 +34,14 @@ public:
     // Appends the lines at the end, in their order, in one step.
     void append(std::vector<PaymentLine>&& lines);
     void clear();
+    // When the listed payments fall; the header says so when it is the start.
+    void setTiming(finance::PaymentTiming timing) { m_timing = timing; }
 
     Column column() const { return m_column; }
     const std::vector<PaymentLine>& lines() const { return m_lines; }
 
     // "Payment" and "Rate" or "Periods"; in a file the rate is a fraction.
+    // Payments at the start read "Payment (payments at the start of each period)".
     QStringList columnTitles(app::CellText text) const override;
     int tableRowCount() const override { return rowCount(); }
     QStringList cells(int row, app::CellText text) const override;
@@ -51,6 +55,7 @@ public:
 
 private:
     Column m_column;
+    finance::PaymentTiming m_timing = finance::PaymentTiming::End;
     std::vector<PaymentLine> m_lines;
 };
 

@@ -12,6 +12,7 @@ using sensitivity::PaymentLine;
 using sensitivity::PaymentListModel;
 
 Q_DECLARE_METATYPE(PaymentListModel::Column)
+Q_DECLARE_METATYPE(finance::PaymentTiming)
 
 class PaymentListModelTest : public QObject {
     Q_OBJECT
@@ -60,13 +61,19 @@ private slots:
         QTest::addColumn<double>("counter");
         QTest::addColumn<QStringList>("titles");
         QTest::addColumn<QStringList>("cells");
+        QTest::addColumn<finance::PaymentTiming>("timing");
 
         QTest::newRow("rate a run reaches as 0.052500000000000005")
             << PaymentListModel::Column::Rate << -1234567.8 << 0.052500000000000005
-            << QStringList{"Payment", "Rate"} << QStringList{"-1234567.80", "0.0525"};
+            << QStringList{"Payment", "Rate"} << QStringList{"-1234567.80", "0.0525"}
+            << finance::PaymentTiming::End;
         QTest::newRow("periods with a fraction") << PaymentListModel::Column::Periods << -2035.09 << 2.5
                                                  << QStringList{"Payment", "Periods"}
-                                                 << QStringList{"-2035.09", "2.5"};
+                                                 << QStringList{"-2035.09", "2.5"} << finance::PaymentTiming::End;
+        QTest::newRow("payments at the start say so") << PaymentListModel::Column::Periods << -1.5 << 3.0
+                                                      << QStringList{"Payment (payments at the start of each period)",
+                                                                     "Periods"}
+                                                      << QStringList{"-1.50", "3"} << finance::PaymentTiming::Begin;
     }
 
     void fileCellsWhateverTheLocale()
@@ -76,11 +83,13 @@ private slots:
         QFETCH(double, counter);
         QFETCH(QStringList, titles);
         QFETCH(QStringList, cells);
+        QFETCH(finance::PaymentTiming, timing);
 
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         const testing_support::InGerman german;
         QVERIFY(german.installed);
         PaymentListModel model(column);
+        model.setTiming(timing);
         model.append({{payment, counter}});
         QVERIFY(model.columnTitles(app::CellText::Shown) != titles);
         QCOMPARE(model.columnTitles(app::CellText::File), titles);
