@@ -7,7 +7,9 @@
 #include "main_window/form1_colors.h"
 #include "app/form_button.h"
 #include "main_window/tab_strip.h"
+#include "cash_flows/cash_flow_window.h"
 #include "info_window/form3.h"
+#include "loan_planner/planner_window.h"
 #include "schedule/schedule_window.h"
 #include "sensitivity/form2.h"
 
@@ -132,6 +134,11 @@ void Form1::createMenus()
     m_scheduleAction->setObjectName(QStringLiteral("scheduleAction"));
     m_scheduleAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     m_scheduleAction->setEnabled(false);
+    m_cashFlowsAction = tools->addAction(tr("&Cash Flows..."));
+    m_cashFlowsAction->setObjectName(QStringLiteral("cashFlowsAction"));
+    m_loanPlannerAction = tools->addAction(tr("&Loan Planner..."));
+    m_loanPlannerAction->setObjectName(QStringLiteral("loanPlannerAction"));
+    tools->addSeparator();
     m_paymentsAtStart = tools->addAction(tr("Payments at Period &Start"));
     m_paymentsAtStart->setObjectName(QStringLiteral("paymentsAtStart"));
     m_paymentsAtStart->setCheckable(true);
@@ -218,6 +225,8 @@ void Form1::connectHandlers()
                 Command1->click();
         });
     connect(m_scheduleAction, &QAction::triggered, this, handler(&Form1::Schedule_Click));
+    connect(m_cashFlowsAction, &QAction::triggered, this, handler(&Form1::openCashFlows));
+    connect(m_loanPlannerAction, &QAction::triggered, this, handler(&Form1::openLoanPlanner));
 }
 
 void Form1::load()

@@ -24,6 +24,12 @@
 
 #include <array>
 
+namespace cash_flows {
+class CashFlowWindow;
+}
+namespace loan_planner {
+class PlannerWindow;
+}
 namespace schedule {
 class ScheduleWindow;
 }
@@ -65,6 +71,8 @@ public:
     void About_Click();
     void Schedule_Click();
     void paymentTimingToggled();
+    void openCashFlows();
+    void openLoanPlanner();
 
 private:
     void createControls();
@@ -83,6 +91,10 @@ private:
     void check_n1();
     void warn(const QString& text);
     void reportNegativePeriods(const QString& text);
+
+    // Ends the program once every window holding a document has closed; a
+    // document the user keeps open cancels it.
+    void endApplication();
 
     // The amortization schedule of the last run's loan.
     void offerSchedule(const finance::Loan& loan);
@@ -110,6 +122,8 @@ private:
     QAction* Exit = nullptr;
     QAction* About = nullptr;
     QAction* m_scheduleAction = nullptr;
+    QAction* m_cashFlowsAction = nullptr;
+    QAction* m_loanPlannerAction = nullptr;
     QAction* m_paymentsAtStart = nullptr;
     QLabel* m_timingMarker = nullptr;
 
@@ -120,6 +134,8 @@ private:
     app::WindowSlot<Form2> m_form2;
     app::WindowSlot<Form3> m_form3;
     app::WindowSlot<schedule::ScheduleWindow> m_schedule;
+    app::WindowSlot<cash_flows::CashFlowWindow> m_cashFlows;
+    app::WindowSlot<loan_planner::PlannerWindow> m_planner;
 
     // Working numbers of the run; they keep their last values between runs,
     // and check_n and check_n1 read the periods n.

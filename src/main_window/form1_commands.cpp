@@ -1,16 +1,24 @@
 // The main window's commands and menus: ending the program, the About box,
-// emptying the fields, and opening the two secondary windows.
+// emptying the fields, and opening the secondary windows.
 #include "main_window/form1.h"
 
 #include "app/payment_timing.h"
+#include "cash_flows/cash_flow_window.h"
 #include "info_window/form3.h"
+#include "loan_planner/planner_window.h"
 #include "sensitivity/form2.h"
 
 #include <QLineEdit>
 
 void Form1::Command2_Click()
 {
-    m_platform.lifetime.endApplication();
+    endApplication();
+}
+
+void Form1::endApplication()
+{
+    if (m_cashFlows.close() && m_planner.close())
+        m_platform.lifetime.endApplication();
 }
 
 void Form1::Exit_Click()
@@ -21,7 +29,7 @@ void Form1::Exit_Click()
     question.icon = app::Icon::Question;
     question.buttons = app::Buttons::YesNo;
     if (m_platform.messages.show(this, question) == app::Answer::Yes)
-        m_platform.lifetime.endApplication();
+        endApplication();
 }
 
 void Form1::About_Click()
@@ -75,4 +83,15 @@ void Form1::paymentTimingToggled()
                                                        : finance::PaymentTiming::End);
     if (m_resultShowing)
         Command1_Click();
+}
+
+void Form1::openCashFlows()
+{
+    m_cashFlows.open([this] { return new cash_flows::CashFlowWindow(m_platform); });
+}
+
+// The planner's payments fall when the Tools menu's switch says.
+void Form1::openLoanPlanner()
+{
+    m_planner.open([this] { return new loan_planner::PlannerWindow(m_platform, *m_timing); });
 }

@@ -44,7 +44,7 @@ void Form1::Schedule_Click()
 
 void Form1::openLineSchedule(const finance::Loan& loan)
 {
-    openSchedule(loan, m_form2);
+    openSchedule(loan, m_form2.get());
 }
 
 // Errors are reported over the window the schedule was asked from.
