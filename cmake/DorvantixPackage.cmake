@@ -1,7 +1,8 @@
 # The Debian package, made from a Release build with `cpack -G DEB`: whatever
-# the install rules put under the prefix, placed under /usr. Its dependencies
-# come from the libraries the program links (dpkg-shlibdeps), so they follow
-# the Qt the build found.
+# the install rules put under the prefix (packaging/ adds the copyright, the
+# changelog and the manual page), placed under /usr. Its dependencies come from
+# the libraries the program links (dpkg-shlibdeps), so they follow the Qt the
+# build found. scripts/test.sh holds it to lintian.
 set(CPACK_PACKAGE_NAME dorvantix)
 set(CPACK_PACKAGE_VENDOR mirelon)
 set(CPACK_PACKAGE_CONTACT "mirelon <mirelon@example.com>")
@@ -24,5 +25,12 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Read at run time, so no library names them: the face the windows' captions
 # are measured in, and Qt's German texts for the standard buttons.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2 | fonts-liberation, qt6-translations-l10n")
+
+# The changelog's newest entry names the version the package gets.
+file(STRINGS ${PROJECT_SOURCE_DIR}/packaging/changelog newest_entry LIMIT_COUNT 1)
+set(package_version ${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE})
+if(NOT newest_entry MATCHES "^dorvantix \\(${package_version}\\) ")
+  message(FATAL_ERROR "packaging/changelog: the newest entry must be version ${package_version}")
+endif()
 
 include(CPack)
