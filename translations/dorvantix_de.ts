@@ -463,6 +463,37 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
     </message>
 </context>
 <context>
+    <name>app::TablePrint</name>
+    <message>
+        <source>Computed on %1 at %2</source>
+        <translation>Berechnet am %1 um %2</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>The document could not be printed.</source>
+        <translation>Das Dokument konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>Als PD&amp;F exportieren...</translation>
+    </message>
+</context>
+<context>
     <name>app::UnsavedChanges</name>
     <message>
         <source>Save the changes to &quot;%1&quot; before closing?</source>
@@ -1336,6 +1367,34 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
     <message>
         <source>No schedule: amounts of %1 or more cannot be shown exactly.</source>
         <translation>Kein Tilgungsplan: Beträge von %1 oder mehr lassen sich nicht genau darstellen.</translation>
+    </message>
+    <message>
+        <source>Loan</source>
+        <translation>Kredit</translation>
+    </message>
+    <message>
+        <source>Rate per period</source>
+        <translation>Zinssatz je Periode</translation>
+    </message>
+    <message>
+        <source>Periods</source>
+        <translation>Perioden</translation>
+    </message>
+    <message>
+        <source>Payments due</source>
+        <translation>Zahlungen fällig</translation>
+    </message>
+    <message>
+        <source>at the start of each period</source>
+        <translation>jeweils zu Beginn der Periode</translation>
+    </message>
+    <message>
+        <source>at the end of each period</source>
+        <translation>jeweils am Ende der Periode</translation>
+    </message>
+    <message>
+        <source>Payments</source>
+        <translation>Zahlungen</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "app/file_dialog.h"
 #include "app/lifetime.h"
 #include "app/message_box.h"
+#include "app/print_dialog.h"
 #include "app/shell.h"
 
 namespace app {
@@ -13,6 +14,7 @@ struct Platform {
     Shell& shell;
     Lifetime& lifetime;
     FileDialog& files;
+    PrintDialog* printing = nullptr;  // none: printing is not offered, exporting a PDF is
 };
 
 }  // namespace app

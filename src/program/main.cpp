@@ -1,4 +1,5 @@
 #include "app/platform.h"
+#include "app/print_dialog.h"
 #include "app/qt_file_dialog.h"
 #include "app/qt_lifetime.h"
 #include "app/qt_message_box.h"
@@ -23,7 +24,8 @@ int main(int argc, char* argv[])
     app::QtShell shell;
     app::QtLifetime lifetime;
     app::QtFileDialog files;
-    app::Platform platform{messages, shell, lifetime, files};
+    app::QtPrintDialog printing;
+    app::Platform platform{messages, shell, lifetime, files, &printing};
 
     const auto form1 = program::startUp(platform);
     return QApplication::exec();

@@ -72,6 +72,7 @@ ScheduleWindow::ScheduleWindow(app::Platform& platform, QWidget* parent) : QWidg
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_summary->setBuddy(m_table);
     app::addTableExport(m_table, *m_model, platform);
+    app::addPrintActions(m_table, *this, platform);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_summary);
@@ -91,8 +92,27 @@ void ScheduleWindow::showSchedule(const finance::Loan& loan, finance::Schedule s
                                  .arg(loanText, rateText(loan.rate), payments, interest)
                            : tr("Loan %1 at %2 per period, %3, total interest %4")
                                  .arg(loanText, rateText(loan.rate), payments, interest));
+    m_computed = QDateTime::currentDateTime();
+    m_terms = {{tr("Loan"), loanText},
+               {tr("Rate per period"), rateText(loan.rate)},
+               {tr("Periods"), groupedNumber(finance::Round(loan.periods, 4), 4, 0)},
+               {tr("Payments due"), loan.timing == finance::PaymentTiming::Begin ? tr("at the start of each period")
+                                                                                 : tr("at the end of each period")}};
+    m_payments = payments;
     m_model->setSchedule(std::move(schedule));
     fitColumns();
+}
+
+app::PrintDocument ScheduleWindow::printDocument() const
+{
+    app::PrintDocument document;
+    document.title = windowTitle();
+    document.computed = m_computed;
+    document.inputs = m_terms;
+    document.table = m_model;
+    document.lastRowIsTotal = true;
+    document.results = {{tr("Payments"), m_payments}};
+    return document;
 }
 
 // Each column is as wide as its widest cell as the table draws it: the bold

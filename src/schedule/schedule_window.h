@@ -1,12 +1,15 @@
 // The amortization schedule window: one line that sums up a loan, and the
-// table of its payments. One instance serves the whole program: opening a
-// schedule again shows the new loan in the same window.
+// table of its payments, which can be copied, saved, printed and exported as
+// a PDF. One instance serves the whole program: opening a schedule again
+// shows the new loan in the same window.
 #pragma once
 
 #include "app/platform.h"
+#include "app/table_print.h"
 #include "app/window_slot.h"
 #include "finance/amortization.h"
 
+#include <QDateTime>
 #include <QWidget>
 
 class QLabel;
@@ -16,7 +19,7 @@ namespace schedule {
 
 class ScheduleModel;
 
-class ScheduleWindow : public QWidget {
+class ScheduleWindow : public QWidget, public app::PrintSource {
     Q_OBJECT
 public:
     explicit ScheduleWindow(app::Platform& platform, QWidget* parent = nullptr);
@@ -36,6 +39,9 @@ public:
     // Why a schedule was refused, in one sentence.
     static QString refusalText(finance::Schedule::Refusal refusal);
 
+    // The loan's terms, the table and the payments it makes, as shown.
+    app::PrintDocument printDocument() const override;
+
 private:
     void fitColumns();
 
@@ -43,6 +49,9 @@ private:
     QTableView* m_table = nullptr;
     ScheduleModel* m_model = nullptr;
     bool m_sized = false;
+    QDateTime m_computed;
+    QList<app::PrintedLine> m_terms;
+    QString m_payments;
 };
 
 // Computes the loan's schedule and shows it in the window of the slot. A refused schedule is reported in one message over parent
