@@ -1,18 +1,27 @@
 // The program's language follows the user's locale: German where the locale
 // asks for it, with Qt's own German for the message boxes' standard buttons,
-// and English, the texts as written, for every other language.
+// and English, the texts as written, for every other language, also where
+// the user's list of languages has English before German.
 #include "app/error_guard.h"
 #include "app/translations.h"
 #include "fakes.h"
 #include "finance/finance.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 class TranslationsTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        const QStringList languages = QLocale::system().uiLanguages();
+        QVERIFY2(languages.first().startsWith("en") && languages.indexOf(QRegularExpression("^de")) > 0,
+                 qPrintable(languages.join(' ')));
+    }
     void cleanup() { app::installTranslators(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     void errorsAreReportedInTheLocalesLanguage_data()
@@ -38,6 +47,8 @@ private slots:
                                  << "Error 6: Overflow";
         QTest::newRow("French") << QLocale(QLocale::French, QLocale::France) << 6 << QString()
                                 << "Error 6: Overflow";
+        QTest::newRow("English before German in the user's list") << QLocale::system() << 6 << QString()
+                                                                 << "Error 6: Overflow";
     }
 
     void errorsAreReportedInTheLocalesLanguage()
@@ -75,5 +86,13 @@ private slots:
     }
 };
 
-QTEST_MAIN(TranslationsTest)
+// The system locale reads the user's list of languages once, before the
+// application starts.
+int main(int argc, char* argv[])
+{
+    qputenv("LANGUAGE", "en:de");
+    QApplication application(argc, argv);
+    TranslationsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "translations_test.moc"

@@ -200,9 +200,9 @@ void Form1CommandsTest::paymentsAtStartAreMarkedInBothWindows()
     Form1Driver d;
     QVERIFY(!d.timingMarker()->isVisible());
     d.form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(d.form.get()));
+    QVERIFY(QTest::qWaitForWindowActive(d.form));
 
-    QTest::keyClick(d.form.get(), Qt::Key_B, Qt::ControlModifier);
+    QTest::keyClick(d.form, Qt::Key_B, Qt::ControlModifier);
     QVERIFY(d.paymentsAtStart()->isChecked());
     QVERIFY(d.timingMarker()->isVisible());
     QCOMPARE(d.timingMarker()->text(), QStringLiteral("BEGIN"));

@@ -3,6 +3,7 @@
 // every caption fitting its box, in English and in German, with the fonts this
 // system actually has.
 #include "form1_driver.h"
+#include "twips.h"
 #include "app/form_button.h"
 #include "main_window/tab_strip.h"
 
@@ -15,14 +16,9 @@
 
 #include <optional>
 
+using testing_support::pixels;
+
 namespace {
-
-int pixels(int twips) { return qRound(twips / 15.0); }
-
-QRect twipsBox(int left, int top, int width, int height)
-{
-    return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
-}
 
 // Whether text, wrapped as the control draws it, fits box.
 bool fits(const QFont& font, const QRect& box, int flags, const QString& text, QString* why)
@@ -66,32 +62,32 @@ private slots:
 
 void Form1LayoutTest::everyControlInItsBox_data()
 {
-    QTest::addColumn<QRect>("box");
-    // name                                   left   top  width height   (twips)
-    QTest::newRow("SSTab1")   << twipsBox(     0,    0,  7725,   855);
-    QTest::newRow("Label1")   << twipsBox(   120, 1560,  1575,   615);
-    QTest::newRow("Text(1)")  << twipsBox(  1680, 1560,  1215,   495);
-    QTest::newRow("Label2")   << twipsBox(   120, 2280,  1335,   495);
-    QTest::newRow("Text(2)")  << twipsBox(  1680, 2280,  1215,   495);
-    QTest::newRow("Label3")   << twipsBox(   120, 3000,  1335,   495);
-    QTest::newRow("Text(3)")  << twipsBox(  1680, 3000,  1215,   495);
-    QTest::newRow("Label4")   << twipsBox(   120, 3720,  1455,   735);
-    QTest::newRow("Text(4)")  << twipsBox(  1680, 3720,  1215,   495);
-    QTest::newRow("Label5")   << twipsBox(   120, 4440,  1335,   495);
-    QTest::newRow("Text1")    << twipsBox(  1680, 4440,  1215,   495);
-    QTest::newRow("timingMarker") << twipsBox(  3240, 1560,  1815,   495);
-    QTest::newRow("Command4") << twipsBox(  7560, 4680,   255,  1215);
-    QTest::newRow("Command1") << twipsBox(  1560, 5400,  1215,   495);
-    QTest::newRow("Command3") << twipsBox(  3000, 5400,  1335,   495);
-    QTest::newRow("Command2") << twipsBox(  4560, 5400,  1215,   495);
-    QTest::newRow("Command5") << twipsBox(  5880, 5400,  1215,   495);
+    QTest::addColumn<QRect>("twips");
+    // name                                left   top  width height   (twips)
+    QTest::newRow("SSTab1")   << QRect(     0,    0,  7725,   855);
+    QTest::newRow("Label1")   << QRect(   120, 1560,  1575,   615);
+    QTest::newRow("Text(1)")  << QRect(  1680, 1560,  1215,   495);
+    QTest::newRow("Label2")   << QRect(   120, 2280,  1335,   495);
+    QTest::newRow("Text(2)")  << QRect(  1680, 2280,  1215,   495);
+    QTest::newRow("Label3")   << QRect(   120, 3000,  1335,   495);
+    QTest::newRow("Text(3)")  << QRect(  1680, 3000,  1215,   495);
+    QTest::newRow("Label4")   << QRect(   120, 3720,  1455,   735);
+    QTest::newRow("Text(4)")  << QRect(  1680, 3720,  1215,   495);
+    QTest::newRow("Label5")   << QRect(   120, 4440,  1335,   495);
+    QTest::newRow("Text1")    << QRect(  1680, 4440,  1215,   495);
+    QTest::newRow("timingMarker") << QRect(  3240, 1560,  1815,   495);
+    QTest::newRow("Command4") << QRect(  7560, 4680,   255,  1215);
+    QTest::newRow("Command1") << QRect(  1560, 5400,  1215,   495);
+    QTest::newRow("Command3") << QRect(  3000, 5400,  1335,   495);
+    QTest::newRow("Command2") << QRect(  4560, 5400,  1215,   495);
+    QTest::newRow("Command5") << QRect(  5880, 5400,  1215,   495);
 }
 
 void Form1LayoutTest::everyControlInItsBox()
 {
-    QFETCH(QRect, box);
+    QFETCH(QRect, twips);
     Form1Driver d;
-    QCOMPARE(d.control(QTest::currentDataTag())->geometry(), box);
+    QCOMPARE(d.control(QTest::currentDataTag())->geometry(), pixels(twips));
 }
 
 void Form1LayoutTest::fixedClientAreaBelowTheMenuBar()
@@ -329,7 +325,7 @@ void Form1LayoutTest::focusOrderFollowsTheDesign()
 
     Form1Driver d;
     d.form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(d.form.get()));
+    QVERIFY(QTest::qWaitForWindowActive(d.form));
     QCOMPARE(QApplication::focusWidget(), d.field(1));
 
     d.clickTab(tab);

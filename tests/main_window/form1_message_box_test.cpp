@@ -13,30 +13,9 @@
 #include <QTabBar>
 #include <QTest>
 
-#include <memory>
+using testing_support::answerNextBox;
 
 namespace {
-
-struct SeenBox {
-    bool seen = false;
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-};
-
-// Records what the next box shows and presses button.
-std::shared_ptr<SeenBox> answerNextBox(QMessageBox::StandardButton button)
-{
-    auto seen = std::make_shared<SeenBox>();
-    testing_support::answerNextBox([=](QMessageBox* box) {
-        *seen = {true, box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-                 box->standardButton(box->defaultButton())};
-        testing_support::press(box, button);
-    });
-    return seen;
-}
 
 struct RealBoxes {
     app::QtMessageBox messages;

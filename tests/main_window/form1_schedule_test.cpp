@@ -39,6 +39,7 @@ private slots:
 
     void offeredAfterARunThatDefinesALoan_data();
     void offeredAfterARunThatDefinesALoan();
+    void lineOfTheSensitivityWindowOpensInTheSameWindow_data();
     void lineOfTheSensitivityWindowOpensInTheSameWindow();
 };
 
@@ -63,7 +64,7 @@ void Form1ScheduleTest::offeredAfterARunThatDefinesALoan_data()
     QTest::newRow("tab 4") << 4 << QStringList{"1000", "10", "0.1"} << ""
                            << "Loan 1,000.00 at 10.00% per period, 10 periods: 9 payments of 162.75 and a last payment of 162.69, total interest 627.44"
                            << "";
-    QTest::newRow("tab 4 run again with payments at the start, then switched back")
+    QTest::newRow("tab 4, then payments switched to the start")
         << 4 << QStringList{"1000", "10", "0.1"} << "start"
         << "Loan 1,000.00 at 10.00% per period, payments at the start of each period, 10 periods: 9 payments of 147.95 and a last payment of 147.98, total interest 479.53" << "";
     QTest::newRow("tab 0, zero periods define no loan") << 0 << QStringList{"100", "0.1", "0"} << "" << "" << "";
@@ -84,16 +85,14 @@ void Form1ScheduleTest::offeredAfterARunThatDefinesALoan()
     Form1Driver d;
     d.run(tab, inputs);
     if (then == "clear") {
-        QTest::mouseClick(d.control<QPushButton>("Command3"), Qt::LeftButton);
+        d.click("Command3");
     } else if (then == "tab") {
         d.clickTab(4);
     } else if (then == "refused") {
         d.field(1)->clear();
         d.clickRun();
     } else if (then == "start") {
-        // The schedule follows the run, not the switch.
-        d.paymentsAtStart()->trigger();
-        d.clickRun();
+        // The switch runs the answer on show again, and the schedule with it.
         d.paymentsAtStart()->trigger();
     } else if (then == "failed") {
         // A payment below the interest has no number of periods: error 5.
@@ -105,22 +104,37 @@ void Form1ScheduleTest::offeredAfterARunThatDefinesALoan()
     auto* action = d.control<QAction>("scheduleAction");
     QCOMPARE(action->isEnabled(), !summary.isEmpty());
     d.form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(d.form.get()));
-    QTest::keyClick(d.form.get(), Qt::Key_M, Qt::ControlModifier);
+    QVERIFY(QTest::qWaitForWindowActive(d.form));
+    QTest::keyClick(d.form, Qt::Key_M, Qt::ControlModifier);
     QCOMPARE(summaryOf(openScheduleWindow()), summary);
 }
 
 // The main window holds the one schedule window of the program; a line of
-// either sensitivity list opens there too.
+// either sensitivity list opens there too, and a refusal shows over the
+// window the line was asked from.
+void Form1ScheduleTest::lineOfTheSensitivityWindowOpensInTheSameWindow_data()
+{
+    QTest::addColumn<QString>("periods");
+    QTest::addColumn<QString>("summary");  // the one schedule window's, afterwards
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("a line opens in the same window")
+        << "10" << "Loan 2,000.00 at 10.00% per period, 10 periods: 9 payments of 325.49 and a last payment of 325.51, total interest 1,254.92" << false;
+    QTest::newRow("a line's refusal shows over the sensitivity window")
+        << "2000000" << "Loan 1,000.00 at 10.00% per period, 10 periods: 9 payments of 162.75 and a last payment of 162.69, total interest 627.44" << true;
+}
+
 void Form1ScheduleTest::lineOfTheSensitivityWindowOpensInTheSameWindow()
 {
+    QFETCH(QString, periods);
+    QFETCH(QString, summary);
+    QFETCH(bool, refused);
     Form1Driver d;
     d.run(4, {"1000", "10", "0.1"});
     d.control<QAction>("scheduleAction")->trigger();
     schedule::ScheduleWindow* window = openScheduleWindow();
     QVERIFY(window);
 
-    QTest::mouseClick(d.control<QPushButton>("Command5"), Qt::LeftButton);
+    d.click("Command5");
     Form2* sensitivity = nullptr;
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (auto* form = qobject_cast<Form2*>(widget))
@@ -131,17 +145,20 @@ void Form1ScheduleTest::lineOfTheSensitivityWindowOpensInTheSameWindow()
     sensitivity->findChild<QRadioButton*>(QStringLiteral("Option1"))->click();
     sensitivity->Text(1)->setText(QStringLiteral("0.1"));
     sensitivity->Text(2)->setText(QStringLiteral("0.11"));
-    sensitivity->Text(3)->setText(QStringLiteral("10"));
+    sensitivity->Text(3)->setText(periods);
     QTest::mouseClick(sensitivity->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
     auto* list = sensitivity->findChild<QListView*>(QStringLiteral("List1"));
     const QPoint line = list->visualRect(list->model()->index(0, 0)).center();
     // A widget's double click event comes after the press and release of the first click.
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line);
+    d.fakes.messages.shown.clear();
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, line);
 
     QCOMPARE(openScheduleWindow(), window);
-    QCOMPARE(summaryOf(window),
-             QStringLiteral("Loan 2,000.00 at 10.00% per period, 10 periods: 9 payments of 325.49 and a last payment of 325.51, total interest 1,254.92"));
+    QCOMPARE(summaryOf(window), summary);
+    QCOMPARE(d.fakes.messages.shown.size(), refused ? 1 : 0);
+    if (refused)
+        QCOMPARE(d.fakes.messages.lastParent.data(), static_cast<QWidget*>(sensitivity));
 }
 
 QTEST_MAIN(Form1ScheduleTest)

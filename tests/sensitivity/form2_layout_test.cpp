@@ -3,6 +3,7 @@
 // captions that fit their boxes, in English and in German, with the fonts
 // actually present.
 #include "form2_driver.h"
+#include "twips.h"
 
 #include <QAbstractButton>
 #include <QFontMetrics>
@@ -13,11 +14,9 @@
 
 #include "sensitivity/line_control.h"
 
-using testing_support::Form2Driver;
+using testing_support::pixels;
 
 namespace {
-
-int px(int twips) { return qRound(twips / 15.0); }
 
 // The width a control has for its one line of caption.
 int captionRoom(QWidget* control)
@@ -45,7 +44,7 @@ private slots:
     {
         Form2Driver window;
         QCOMPARE(window.form->windowTitle(), QStringLiteral("Sensitivity Analysis"));
-        QCOMPARE(window.form->size(), QSize(px(9810), px(6735)));
+        QCOMPARE(window.form->size(), QSize(pixels(9810), pixels(6735)));
         QCOMPARE(window.form->minimumSize(), window.form->maximumSize());
         const Qt::WindowFlags flags = window.form->windowFlags();
         QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
@@ -119,8 +118,7 @@ private slots:
         // Payments at the start, so that the marker shows too.
         window.timing.setTiming(finance::PaymentTiming::Begin);
         QWidget* control = window.control(qPrintable(name));
-        QVERIFY(control);
-        QCOMPARE(control->geometry(), QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height())));
+        QCOMPARE(control->geometry(), pixels(twips));
         QCOMPARE(control->font().pointSizeF(), points);
         QCOMPARE(control->font().bold(), bold);
         QVERIFY(control->isVisible());
@@ -215,8 +213,8 @@ private slots:
         Form2Driver window;
         auto* line = window.form->findChild<sensitivity::LineControl*>(name);
         QVERIFY(line);
-        const QPoint start(px(twips.x1()), px(twips.y1()));
-        const QPoint end(px(twips.x2()), px(twips.y2()));
+        const QPoint start = pixels(twips.p1());
+        const QPoint end = pixels(twips.p2());
         QCOMPARE(line->start(), start);
         QCOMPARE(line->end(), end);
         // Drawn on the window beneath the fields, which may cover an end pixel.

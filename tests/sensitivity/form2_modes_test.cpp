@@ -5,8 +5,6 @@
 #include <QApplication>
 #include <QLocale>
 
-using testing_support::Form2Driver;
-
 namespace {
 
 enum class State { WaitingForLoan, LoanAccepted, RateMode, PeriodsMode };
@@ -43,7 +41,6 @@ class Form2ModesTest : public QObject {
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-    void cleanup() { QVERIFY2(m_watchdog.intercepted().isEmpty(), qPrintable(m_watchdog.intercepted().join('\n'))); }
 
     void greetsBeforeTheWindowShows()
     {
@@ -204,9 +201,6 @@ private slots:
         QCOMPARE(fieldTexts(window), fields);
         QCOMPARE(window.fakes.messages.shown.size(), 1);
     }
-
-private:
-    testing_support::ModalWatchdog m_watchdog;
 };
 
 QTEST_MAIN(Form2ModesTest)

@@ -5,22 +5,20 @@
 // double additions in Python.
 #include "form2_driver.h"
 
+#include "chart/chart_window.h"
+
 #include <QAction>
 #include <QApplication>
+#include <QChartView>
+#include <QClipboard>
+#include <QLineSeries>
+#include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QLocale>
-
-using testing_support::Form2Driver;
 
 namespace {
 
 const QString keep;  // a null text: leave the field as the mode switch left it
-
-struct Expected {
-    QString text;
-    QString title;
-    app::Icon icon;
-};
 
 }  // namespace
 
@@ -31,11 +29,7 @@ class Form2RunsTest : public QObject {
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-    void cleanup()
-    {
-        QVERIFY2(m_watchdog.intercepted().isEmpty(), qPrintable(m_watchdog.intercepted().join('\n')));
-        QVERIFY(!QApplication::overrideCursor());
-    }
+    void cleanup() { QVERIFY(!QApplication::overrideCursor()); }
 
     void listsOneLinePerStep_data()
     {
@@ -284,26 +278,29 @@ private slots:
     }
 
     // A line asks for the schedule of the run's loan at its own rate or
-    // periods: by a double click, or the list's action on the current line.
+    // periods: by a double click, or the list's action on the current line;
+    // with no current line the action asks for nothing.
     void lineAsksForItsSchedule_data()
     {
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("fixed");
-        QTest::addColumn<bool>("doubleClick");
+        QTest::addColumn<QString>("how");
         QTest::addColumn<double>("rate");
         QTest::addColumn<double>("periods");
         QTest::addColumn<bool>("paymentsAtStart");
-        QTest::newRow("rate list, double click") << 1 << "12" << true << 0.0525 << 12.0 << false;
-        QTest::newRow("periods list, double click") << 2 << "0.01" << true << 0.01 << 2.0 << false;
-        QTest::newRow("periods list, Amortization Schedule...") << 2 << "0.01" << false << 0.01 << 2.0 << false;
-        QTest::newRow("rate list run with payments at the start") << 1 << "12" << true << 0.0525 << 12.0 << true;
+        QTest::newRow("rate list, double click") << 1 << "12" << "double click" << 0.0525 << 12.0 << false;
+        QTest::newRow("periods list, double click") << 2 << "0.01" << "double click" << 0.01 << 2.0 << false;
+        QTest::newRow("periods list, Amortization Schedule...") << 2 << "0.01" << "action" << 0.01 << 2.0 << false;
+        QTest::newRow("rate list run with payments at the start")
+            << 1 << "12" << "double click" << 0.0525 << 12.0 << true;
+        QTest::newRow("periods list cleared, then Ctrl+M") << 2 << "0.01" << "cleared" << 0.0 << 0.0 << false;
     }
 
     void lineAsksForItsSchedule()
     {
         QFETCH(int, mode);
         QFETCH(QString, fixed);
-        QFETCH(bool, doubleClick);
+        QFETCH(QString, how);
         QFETCH(double, rate);
         QFETCH(double, periods);
         QFETCH(bool, paymentsAtStart);
@@ -315,16 +312,28 @@ private slots:
         // The line keeps the timing of its run, whatever the switch says since.
         window.timing.setTiming(finance::PaymentTiming::End);
         // Clearing the fields afterwards changes nothing: the line belongs to its run.
-        window.click(window.button("Command2"));
+        window.click("Command2");
         QSignalSpy requests(window.form, &Form2::scheduleRequested);
 
-        auto* list = window.control<QListView>(mode == 1 ? "List1" : "List2");
+        QListView* list = window.listView(mode);
         const QPoint secondLine = list->visualRect(list->model()->index(1, 0)).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, secondLine);
-        if (doubleClick)
+        if (how == "cleared") {
+            // The current line goes with the list: Ctrl+M then asks for nothing.
+            window.click(mode == 1 ? "Command3" : "Command4");
+            window.form->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window.form));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, secondLine);
+            QVERIFY(list->hasFocus());
+            QTest::keyClick(list, Qt::Key_M, Qt::ControlModifier);
+            QCOMPARE(requests.size(), 0);
+            return;
+        }
+        if (how == "double click") {
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, secondLine);
-        else
+        } else {
             list->findChild<QAction*>(QStringLiteral("scheduleAction"))->trigger();
+        }
 
         QCOMPARE(requests.size(), 1);
         const auto loan = requests.first().first().value<finance::Loan>();
@@ -334,8 +343,46 @@ private slots:
         QCOMPARE(loan.timing, timing);
     }
 
-private:
-    testing_support::ModalWatchdog m_watchdog;
+    // The periods list's Copy, Copy All, CSV and chart take its own lines, not
+    // the rate list's. Loan 5000: the first periods line (10 at 1%) pays
+    // 527.91, the first rate line (5% over 12) 564.13, by the annuity formula.
+    void periodsListActionsTakeItsOwnLines_data()
+    {
+        QTest::addColumn<QString>("action");
+        for (const char* action : {"copyAction", "copyAllAction", "saveCsvAction", "showChartAction"})
+            QTest::newRow(action) << QString(action);
+    }
+
+    void periodsListActionsTakeItsOwnLines()
+    {
+        QFETCH(QString, action);
+        Form2Driver window;
+        window.chooseMode("5000", 2);
+        window.run(4, "10", "12", "0.01");
+        Form2Driver::click(window.option(1));
+        window.run(1, "0.05", "0.06", "12");
+        QListView* list = window.listView(2);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
+        const QTemporaryDir folder;
+        window.fakes.files.answer = folder.filePath(QStringLiteral("lines.csv"));
+        list->findChild<QAction*>(action)->trigger();
+
+        QString made;  // the lines as the action gave them
+        if (action == "saveCsvAction") {
+            QFile file(window.fakes.files.answer);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            made = QString::fromUtf8(file.readAll());
+        } else if (action == "showChartAction") {
+            auto* chart = window.form->findChild<chart::ChartWindow*>();
+            QVERIFY(chart);
+            const auto* line = qobject_cast<QLineSeries*>(chart->findChild<QChartView*>()->chart()->series().first());
+            for (const QPointF& point : line->points())
+                made += QString::number(point.y(), 'f', 2) + '\n';
+        } else {
+            made = QGuiApplication::clipboard()->text();
+        }
+        QVERIFY2(made.contains("-527.91") && !made.contains("-564.13"), qPrintable(made));
+    }
 };
 
 QTEST_MAIN(Form2RunsTest)

@@ -8,7 +8,9 @@
 #include "app/shell.h"
 
 #include <QList>
+#include <QPointer>
 #include <QQueue>
+#include <QWidget>
 
 #include <functional>
 
@@ -22,10 +24,13 @@ public:
     QList<app::Message> shown;
     // Runs while each message is up, to look at the window behind it.
     std::function<void(const app::Message&)> whileShown;
+    // The window the latest message showed over.
+    QPointer<QWidget> lastParent;
 
-    app::Answer show(QWidget*, const app::Message& message) override
+    app::Answer show(QWidget* parent, const app::Message& message) override
     {
         shown.append(message);
+        lastParent = parent;
         if (whileShown)
             whileShown(message);
         if (!answers.isEmpty())

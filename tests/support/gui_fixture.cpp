@@ -52,6 +52,17 @@ void answerNextBox(std::function<void(QMessageBox*)> answer)
     answerWhenOpen(answer, QDeadlineTimer(2000));
 }
 
+std::shared_ptr<SeenBox> answerNextBox(QMessageBox::StandardButton button)
+{
+    auto seen = std::make_shared<SeenBox>();
+    answerNextBox([=](QMessageBox* box) {
+        *seen = {true, box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                 box->standardButton(box->defaultButton())};
+        press(box, button);
+    });
+    return seen;
+}
+
 void press(QMessageBox* box, QMessageBox::StandardButton button)
 {
     if (QAbstractButton* wanted = box->button(button)) {

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -38,6 +39,20 @@ bool showAndExpose(QWidget* window);
 // Hands the next real message box to answer, which must close it. Gives up
 // when no box has opened within about two seconds: answer then never runs.
 void answerNextBox(std::function<void(QMessageBox*)> answer);
+
+// What a real message box showed.
+struct SeenBox {
+    bool seen = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+};
+
+// Records what the next real box shows and presses button. The record is
+// shared: the answer may outlive the caller when no box opens.
+std::shared_ptr<SeenBox> answerNextBox(QMessageBox::StandardButton button);
 
 // Presses one of the box's buttons; a box without it fails the test and is
 // closed unanswered, so the test goes on.
