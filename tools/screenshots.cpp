@@ -1,9 +1,11 @@
 // Renders the README's pictures of the windows, driven the way a person would
 // fill them in: menus and context menus are clicked open and their items
 // clicked. Run through scripts/screenshots.sh.
+#include "cash_flows/cash_flow_window.h"
 #include "chart/chart_window.h"
 #include "fakes.h"
 #include "info_window/form3.h"
+#include "loan_planner/planner_window.h"
 #include "main_window/form1.h"
 #include "schedule/schedule_window.h"
 #include "sensitivity/form2.h"
@@ -11,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QChartView>
+#include <QDateEdit>
 #include <QDir>
 #include <QLineEdit>
 #include <QListView>
@@ -18,6 +21,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -148,6 +152,30 @@ int main(int argc, char* argv[])
     click(&form1, "Command1");
     chooseFromMenuBar(&form1, "Tools", "scheduleAction");
     saved = save(openedWindow<schedule::ScheduleWindow>(), folder, "amortization_schedule.png") && saved;
+
+    // Flows with two rates of return, typed into the table's cells.
+    chooseFromMenuBar(&form1, "Tools", "cashFlowsAction");
+    auto* flows = openedWindow<cash_flows::CashFlowWindow>();
+    auto* table = control<QTableView>(flows, "table");
+    const QStringList amounts{"-100", "230", "-132"};
+    for (int row = 0; row < amounts.size(); ++row)
+        table->model()->setData(table->model()->index(row, 1), amounts[row]);
+    click(flows, "calculate");
+    saved = save(flows, folder, "cash_flows.png") && saved;
+
+    // 300,000 at 6.5% a year, paid monthly for 30 years with 200 extra each month.
+    chooseFromMenuBar(&form1, "Tools", "loanPlannerAction");
+    auto* planner = openedWindow<loan_planner::PlannerWindow>();
+    control<QDateEdit>(planner, "loanDate")->setDate(QDate(2026, 12, 31));
+    control<QDateEdit>(planner, "firstPayment")->setDate(QDate(2027, 1, 31));
+    type(control<QLineEdit>(planner, "amount"), QStringLiteral("300000"));
+    type(control<QLineEdit>(planner, "annualRate"), QStringLiteral("6.5"));
+    type(control<QLineEdit>(planner, "payments"), QStringLiteral("360"));
+    type(control<QLineEdit>(planner, "extraPerPayment"), QStringLiteral("200"));
+    click(planner, "calculate");
+    // The headless screen is smaller than a desktop's: the window takes the size a desktop gives it.
+    planner->resize(1180, 780);
+    saved = save(planner, folder, "loan_planner.png") && saved;
 
     click(&form1, "Command4");
     saved = save(openedWindow<Form3>(), folder, "information_window.png") && saved;
