@@ -1252,6 +1252,10 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
 <context>
     <name>program::CommandLine</name>
     <message>
+        <source>Quandrel Calculator, for time-value-of-money problems. Without options it opens its main window.</source>
+        <translation>Quandrel Calculator, für Aufgaben zum Zeitwert des Geldes. Ohne Optionen öffnet er sein Hauptfenster.</translation>
+    </message>
+    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
     </message>

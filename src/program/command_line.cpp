@@ -15,10 +15,18 @@
 namespace program {
 namespace {
 
+// The description leads the usage, and so the manual page made from it.
 struct Options {
     QCommandLineParser parser;
     QCommandLineOption help = parser.addHelpOption();
     QCommandLineOption version = parser.addVersionOption();
+
+    Options()
+    {
+        parser.setApplicationDescription(QCoreApplication::translate(
+            "program::CommandLine", "Quandrel Calculator, for time-value-of-money problems. Without options it opens "
+                                    "its main window."));
+    }
 };
 
 // Qt prints the help and the version and ends the program without looking
