@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 namespace finance::detail {
@@ -24,6 +25,33 @@ struct FlowSeries {
     // exactly; 0 when it is not (steps that are not whole, or too many).
     std::int64_t polynomialDegree = 0;
 };
+
+// Builds a series from flows given in ascending order of their steps, in one
+// pass: same-step flows are summed and zero sums left out, as for any flows.
+class SeriesBuilder {
+public:
+    SeriesBuilder(double stepsPerYear, std::size_t capacity);
+    // Error 5 for a step before the last one added.
+    void add(double step, double amount);
+    FlowSeries finish();
+
+private:
+    void flush();
+    std::uint32_t gapNumber(double gap);
+
+    FlowSeries m_series;
+    double m_firstStep = 0;
+    double m_step = 0;
+    double m_amount = 0;
+    bool m_pending = false;
+    bool m_whole = true;
+    // Gap numbers of whole gaps below smallGaps by the gap, of others by a map.
+    std::vector<std::uint32_t> m_smallGaps;
+    std::unordered_map<double, std::uint32_t> m_otherGaps;
+};
+
+// The rates of a series, as analyzeRates gives them. Error 5 when it is empty.
+RateAnalysis analyzeSeries(const FlowSeries& series);
 
 // The search covers log(1 + rate) in [lowestLogRate, highestLogRate], a little
 // wider than lowestRate..highestRate; only rates within those are reported.

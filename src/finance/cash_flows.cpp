@@ -27,6 +27,10 @@ using detail::FlowSeries;
 // ball arithmetic alone cannot settle their rates (periodic flows alike).
 constexpr double maxFactoredDegree = 20000;
 
+// Whole gaps below this are numbered through a table, as dated flows' days are.
+constexpr std::size_t smallGaps = 1024;
+constexpr std::uint32_t noGap = UINT32_MAX;
+
 // A Horner factor q = multiplier + keep with keep 0 or 1: near 1 it is kept
 // as 1 + (q - 1), below 1/2 as q itself (there 1 + (q - 1) is exact anyway
 // and q keeps its relative precision).
@@ -121,6 +125,22 @@ void requireDays(const std::vector<double>& values, const std::vector<double>& d
     }
 }
 
+// Visits the flows' indices in date order, flows of one day in list order.
+template <typename Visit>
+void forEachInDateOrder(const std::vector<double>& days, Visit visit)
+{
+    if (std::is_sorted(days.begin(), days.end())) {
+        for (std::size_t i = 0; i < days.size(); ++i)
+            visit(i);
+        return;
+    }
+    std::vector<std::size_t> order(days.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return days[a] < days[b]; });
+    for (std::size_t i : order)
+        visit(i);
+}
+
 // Flows in date order with same-day flows summed and zero sums left out:
 // each flow's day and amount.
 struct DatedFlows {
@@ -130,62 +150,43 @@ struct DatedFlows {
 
 DatedFlows inDateOrder(const std::vector<double>& values, const std::vector<double>& days)
 {
-    std::vector<std::size_t> order(values.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return days[a] < days[b]; });
     DatedFlows flows;
-    for (std::size_t i = 0; i < order.size();) {
-        const double day = days[order[i]];
-        double amount = 0;
-        for (; i < order.size() && days[order[i]] == day; ++i)
-            amount += values[order[i]];
-        if (amount != 0) {
+    bool pending = false;
+    double day = 0;
+    double amount = 0;
+    const auto flush = [&] {
+        if (pending && amount != 0) {
             flows.days.push_back(day);
             flows.amounts.push_back(detail::finiteResult(amount));
         }
-    }
+    };
+    forEachInDateOrder(days, [&](std::size_t i) {
+        if (pending && days[i] == day) {
+            amount += values[i];
+            return;
+        }
+        flush();
+        pending = true;
+        day = days[i];
+        amount = values[i];
+    });
+    flush();
     return flows;
 }
 
-// The series of nonzero flows at the given steps (ascending), counted from the first.
-FlowSeries seriesOf(const std::vector<double>& steps, const std::vector<double>& amounts, double stepsPerYear)
+FlowSeries datedSeries(const std::vector<double>& values, const std::vector<double>& days)
 {
-    FlowSeries series;
-    series.stepsPerYear = stepsPerYear;
-    series.steps.reserve(steps.size());
-    series.values.reserve(steps.size());
-    series.gapIndex.reserve(steps.size());
-    std::unordered_map<double, std::uint32_t> gapNumbers;
-    bool whole = true;
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        const double step = steps[i] - steps[0];
-        whole = whole && step == std::floor(step);
-        if (i > 0) {
-            const double gap = step - series.steps.back();
-            const auto inserted = gapNumbers.emplace(gap, static_cast<std::uint32_t>(series.gaps.size()));
-            if (inserted.second)
-                series.gaps.push_back(gap);
-            series.gapIndex.push_back(inserted.first->second);
-        }
-        series.steps.push_back(step);
-        series.values.push_back(amounts[i]);
-    }
-    if (whole && !series.steps.empty() && series.steps.back() <= maxFactoredDegree)
-        series.polynomialDegree = static_cast<std::int64_t>(series.steps.back());
-    return series;
+    detail::SeriesBuilder builder(365, values.size());
+    forEachInDateOrder(days, [&](std::size_t i) { builder.add(days[i], values[i]); });
+    return builder.finish();
 }
 
 FlowSeries periodicSeries(const std::vector<double>& values)
 {
-    std::vector<double> steps;
-    std::vector<double> amounts;
-    for (std::size_t k = 0; k < values.size(); ++k) {
-        if (values[k] != 0) {
-            steps.push_back(static_cast<double>(k));
-            amounts.push_back(values[k]);
-        }
-    }
-    return seriesOf(steps, amounts, 1);
+    detail::SeriesBuilder builder(1, values.size());
+    for (std::size_t k = 0; k < values.size(); ++k)
+        builder.add(static_cast<double>(k), values[k]);
+    return builder.finish();
 }
 
 int signChanges(const std::vector<double>& values)
@@ -240,24 +241,6 @@ std::optional<double> singleRate(const FlowSeries& series)
     if (!detail::withinSearch(rate))
         return std::nullopt;
     return rate;
-}
-
-RateAnalysis analyzeSeries(const FlowSeries& series)
-{
-    if (series.values.empty())
-        detail::invalidArgument();
-    RateAnalysis analysis;
-    analysis.signChanges = signChanges(series.values);
-    if (analysis.signChanges == 1) {
-        if (const std::optional<double> rate = singleRate(series))
-            analysis.rates.push_back(*rate);
-    } else if (analysis.signChanges > 1) {
-        detail::IsolatedRates found = detail::isolateRates(series);
-        analysis.rates = std::move(found.rates);
-        analysis.unsettled = std::move(found.unsettled);
-        analysis.certainty = analysis.unsettled.empty() ? RateCertainty::Isolated : RateCertainty::Unsettled;
-    }
-    return analysis;
 }
 
 // The time the running sum of amounts first turns non-negative, linear
@@ -322,6 +305,88 @@ bool withinSearch(double rate)
     return rate >= lowestRate && rate <= highestRate;
 }
 
+SeriesBuilder::SeriesBuilder(double stepsPerYear, std::size_t capacity) : m_smallGaps(smallGaps, noGap)
+{
+    m_series.stepsPerYear = stepsPerYear;
+    m_series.steps.reserve(capacity);
+    m_series.values.reserve(capacity);
+    m_series.gapIndex.reserve(capacity);
+}
+
+void SeriesBuilder::add(double step, double amount)
+{
+    if (m_pending && step == m_step) {
+        m_amount += amount;
+        return;
+    }
+    if (m_pending && !(step > m_step))
+        invalidArgument();
+    flush();
+    m_pending = true;
+    m_step = step;
+    m_amount = amount;
+}
+
+void SeriesBuilder::flush()
+{
+    if (!m_pending || m_amount == 0)
+        return;
+    const double value = finiteResult(m_amount);
+    if (m_series.steps.empty())
+        m_firstStep = m_step;
+    const double step = m_step - m_firstStep;
+    m_whole = m_whole && step == std::floor(step);
+    if (!m_series.steps.empty())
+        m_series.gapIndex.push_back(gapNumber(step - m_series.steps.back()));
+    m_series.steps.push_back(step);
+    m_series.values.push_back(value);
+}
+
+std::uint32_t SeriesBuilder::gapNumber(double gap)
+{
+    const auto next = static_cast<std::uint32_t>(m_series.gaps.size());
+    std::uint32_t number = next;
+    if (gap < static_cast<double>(smallGaps) && gap == std::floor(gap)) {
+        std::uint32_t& known = m_smallGaps[static_cast<std::size_t>(gap)];
+        if (known == noGap)
+            known = next;
+        number = known;
+    } else {
+        number = m_otherGaps.emplace(gap, next).first->second;
+    }
+    if (number == next)
+        m_series.gaps.push_back(gap);
+    return number;
+}
+
+FlowSeries SeriesBuilder::finish()
+{
+    flush();
+    m_pending = false;
+    if (m_whole && !m_series.steps.empty() && m_series.steps.back() <= maxFactoredDegree)
+        m_series.polynomialDegree = static_cast<std::int64_t>(m_series.steps.back());
+    return std::move(m_series);
+}
+
+RateAnalysis analyzeSeries(const FlowSeries& series)
+{
+    if (series.values.empty())
+        detail::invalidArgument();
+    RateAnalysis analysis;
+    analysis.signChanges = signChanges(series.values);
+    if (analysis.signChanges == 1) {
+        if (const std::optional<double> rate = singleRate(series))
+            analysis.rates.push_back(*rate);
+    } else if (analysis.signChanges > 1) {
+        detail::IsolatedRates found = detail::isolateRates(series);
+        analysis.rates = std::move(found.rates);
+        analysis.unsettled = std::move(found.unsettled);
+        analysis.certainty = analysis.unsettled.empty() ? RateCertainty::Isolated : RateCertainty::Unsettled;
+    }
+    return analysis;
+}
+
+
 }  // namespace detail
 
 double NetPresentValue(double rate, const std::vector<double>& values)
@@ -350,14 +415,13 @@ double NetPresentValue(double rate, const std::vector<double>& values, const std
 RateAnalysis analyzeRates(const std::vector<double>& values)
 {
     requireValues(values);
-    return analyzeSeries(periodicSeries(values));
+    return detail::analyzeSeries(periodicSeries(values));
 }
 
 RateAnalysis analyzeRates(const std::vector<double>& values, const std::vector<double>& days)
 {
     requireDays(values, days);
-    const DatedFlows flows = inDateOrder(values, days);
-    return analyzeSeries(seriesOf(flows.days, flows.amounts, 365));
+    return detail::analyzeSeries(datedSeries(values, days));
 }
 
 std::vector<double> InternalRates(const std::vector<double>& values)

@@ -3,6 +3,7 @@
 #include "finance/amortization.h"
 #include "finance/annuity.h"
 #include "finance/calendar.h"
+#include "finance/cash_flow_series.h"
 #include "finance/cash_flows.h"
 #include "finance/checks.h"
 
@@ -394,18 +395,14 @@ std::optional<double> annualPercentageRate(const LoanPlan& plan)
 {
     if (plan.refusal != LoanPlan::Refusal::None || plan.rows.empty())
         return std::nullopt;
-    std::vector<double> values;
-    std::vector<double> days;
-    values.reserve(plan.rows.size() + 1);
-    days.reserve(plan.rows.size() + 1);
-    values.push_back(double(plan.amount - plan.fees));
-    days.push_back(double(plan.loanDate));
-    for (const PlanRow& row : plan.rows) {
-        values.push_back(-double(row.payment + row.extra));
-        days.push_back(double(row.date));
-    }
+    // The flows go straight into the rate search's series: the rows are in
+    // date order, none before the loan date.
+    detail::SeriesBuilder flows(365, plan.rows.size() + 1);
+    flows.add(double(plan.loanDate), double(plan.amount - plan.fees));
+    for (const PlanRow& row : plan.rows)
+        flows.add(double(row.date), -double(row.payment + row.extra));
     // A loan's flows change sign once, so there is one rate at most.
-    const std::vector<double> rates = InternalRates(values, days);
+    const std::vector<double> rates = detail::analyzeSeries(flows.finish()).rates;
     if (rates.empty())
         return std::nullopt;
     return rates.front();
