@@ -228,7 +228,9 @@ private:
         for (const PrintedLine& line : printed) {
             room(m.body.line());
             if (m_painter) {
-                paint(m.bold, 0, line.caption + QLatin1Char(':'));
+                // A line without a caption continues the one above it.
+                if (!line.caption.isEmpty())
+                    paint(m.bold, 0, line.caption + QLatin1Char(':'));
                 paintCut(m.body, valueLeft, line.value, std::max<qreal>(0, m.pageWidth - valueLeft));
             }
             m_y += m.body.line();

@@ -19,7 +19,8 @@ class QWidget;
 
 namespace app {
 
-// "Loan: 10,000.00", written as caption and value as the window shows them.
+// "Loan: 10,000.00", written as caption and value as the window shows them; a
+// line with no caption continues the line above it.
 struct PrintedLine {
     QString caption;
     QString value;

@@ -203,6 +203,10 @@ CashFlowWindow::CashFlowWindow(app::Platform& platform, QWidget* parent) : QMain
     QAction* close = addFileAction(tr("&Close"), QKeySequence::Close, "closeAction");
     // The list's own actions, Copy and the CSV export with them.
     menuBar()->addMenu(tr("&Edit"))->addActions(m_table->actions());
+    // Printing joins the list's context menu and the File menu, before Close.
+    const app::PrintActions printing = app::addPrintActions(m_table, *this, platform);
+    file->insertActions(close, {printing.print, printing.exportPdf});
+    file->insertSeparator(close);
 
     auto& messages = platform.messages;
     connect(open, &QAction::triggered, this, app::guarded(this, messages, &CashFlowWindow::openFromDialog));
@@ -398,6 +402,7 @@ void CashFlowWindow::calculate()
     m_discountedPayback->setText(periodsText(discountedPayback));
 
     m_calculated = true;
+    m_calculatedAt = QDateTime::currentDateTime();
     m_flows = std::move(reading.flows);
     m_rates = std::move(analysis.rates);
     m_npvRate = rate;
@@ -609,6 +614,24 @@ bool CashFlowWindow::writeFile(const QString& fileName)
         return false;
     setWindowModified(false);
     return true;
+}
+
+app::PrintDocument CashFlowWindow::printDocument() const
+{
+    app::PrintDocument document;
+    document.title = tr("Cash Flows");
+    document.computed = m_calculated ? m_calculatedAt : QDateTime::currentDateTime();
+    for (const QLineEdit* field : {m_rate, m_financeRate, m_reinvestmentRate})
+        document.inputs.append({field->accessibleName(), field->text()});
+    document.table = m_model;
+    if (m_calculated) {
+        for (const QLineEdit* field : {m_npv, m_irr})
+            document.results.append({field->accessibleName(), field->text()});
+        document.results.append({QString(), m_sentence->text()});
+        for (const QLineEdit* field : {m_mirr, m_payback, m_discountedPayback})
+            document.results.append({field->accessibleName(), field->text()});
+    }
+    return document;
 }
 
 }  // namespace cash_flows

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "app/platform.h"
+#include "app/table_print.h"
 #include "app/window_slot.h"
 #include "cash_flows/flow_table_model.h"
 #include "chart/chart_window.h"
@@ -26,7 +27,7 @@ namespace cash_flows {
 
 class NpvCurve;
 
-class CashFlowWindow : public QMainWindow {
+class CashFlowWindow : public QMainWindow, public app::PrintSource {
     Q_OBJECT
 public:
     explicit CashFlowWindow(app::Platform& platform, QWidget* parent = nullptr);
@@ -38,6 +39,9 @@ public:
 
     // How many rates there are and how that is known, in one sentence.
     static QString rateSentence(const finance::RateAnalysis& analysis);
+
+    // The flows, the rates typed and the results on show.
+    app::PrintDocument printDocument() const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -81,6 +85,7 @@ private:
 
     // What the results were calculated from, for the chart.
     bool m_calculated = false;
+    QDateTime m_calculatedAt;
     Flows m_flows;
     std::vector<double> m_rates;
     double m_npvRate = 0;

@@ -160,6 +160,11 @@ void CashFlowWindowTest::results()
         results.append(field(name)->text());
     QCOMPARE(results, shown);
     QCOMPARE(m_window->findChild<QLabel*>(QStringLiteral("rateSentence"))->text(), sentence);
+    // A printout gives the results as shown.
+    QStringList printed;
+    for (const app::PrintedLine& line : m_window->printDocument().results)
+        printed.append(line.value);
+    QCOMPARE(printed, (QStringList{shown[0], shown[1], sentence, shown[2], shown[3], shown[4]}));
     // An edit leaves no result of the old flows.
     type({"1"});
     QCOMPARE(field("irr")->text(), QString());
