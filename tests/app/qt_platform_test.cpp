@@ -62,6 +62,15 @@ void QtPlatformTest::messageBoxShowsTextTitleIconAndButtons_data()
     QTest::newRow("warning, OK and Cancel, Cancel pressed")
         << int(app::Icon::Warning) << int(app::Buttons::OkCancel) << int(QMessageBox::Cancel)
         << int(QMessageBox::Warning) << int(app::Answer::Cancel);
+    QTest::newRow("warning, OK and Cancel, OK pressed")
+        << int(app::Icon::Warning) << int(app::Buttons::OkCancel) << int(QMessageBox::Ok)
+        << int(QMessageBox::Warning) << int(app::Answer::Ok);
+    QTest::newRow("unsaved changes, Save pressed")
+        << int(app::Icon::Warning) << int(app::Buttons::SaveDiscardCancel) << int(QMessageBox::Save)
+        << int(QMessageBox::Warning) << int(app::Answer::Save);
+    QTest::newRow("unsaved changes, Discard pressed")
+        << int(app::Icon::Warning) << int(app::Buttons::SaveDiscardCancel) << int(QMessageBox::Discard)
+        << int(QMessageBox::Warning) << int(app::Answer::Discard);
     QTest::newRow("question, Yes and No, No pressed")
         << int(app::Icon::Question) << int(app::Buttons::YesNo) << int(QMessageBox::No)
         << int(QMessageBox::Question) << int(app::Answer::No);
@@ -92,7 +101,10 @@ void QtPlatformTest::messageBoxShowsTextTitleIconAndButtons()
     QCOMPARE(shown->title, QStringLiteral("Kelvarn"));
     QCOMPARE(shown->text, QStringLiteral("first line\nsecond line"));
     QCOMPARE(int(shown->icon), expectedIcon);
-    QCOMPARE(qPopulationCount(uint(shown->buttons.toInt())), message.buttons == app::Buttons::Ok ? 1 : 2);
+    const int buttonCount = message.buttons == app::Buttons::Ok                  ? 1
+                            : message.buttons == app::Buttons::SaveDiscardCancel ? 3
+                                                                                 : 2;
+    QCOMPARE(qPopulationCount(uint(shown->buttons.toInt())), buttonCount);
     QCOMPARE(int(answer), expectedAnswer);
 }
 

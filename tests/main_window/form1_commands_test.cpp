@@ -4,7 +4,9 @@
 #include "form1_driver.h"
 
 #include "app/qt_lifetime.h"
+#include "cash_flows/cash_flow_window.h"
 #include "info_window/form3.h"
+#include "loan_planner/planner_window.h"
 #include "sensitivity/form2.h"
 
 #include <QAction>
@@ -54,6 +56,7 @@ private slots:
     void informationWindowHasOneInstanceCentredOnTheMainWindow();
     void closedInformationWindowShowsTheSameText();
     void exitEndsTheProgramWithTheSensitivityWindowOpen();
+    void documentWindowsOpenOnceAndAreAskedBeforeTheProgramEnds();
     void closingOnlyTheMainWindowLeavesTheOtherRunning();
 };
 
@@ -269,6 +272,30 @@ void Form1CommandsTest::exitEndsTheProgramWithTheSensitivityWindowOpen()
     });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
     QCOMPARE(QApplication::exec(), 0);
+}
+
+void Form1CommandsTest::documentWindowsOpenOnceAndAreAskedBeforeTheProgramEnds()
+{
+    Form1Driver d;
+    d.control<QAction>("cashFlowsAction")->trigger();
+    d.control<QAction>("cashFlowsAction")->trigger();
+    d.control<QAction>("loanPlannerAction")->trigger();
+    QCOMPARE(openWindows<cash_flows::CashFlowWindow>().size(), 1);
+    QCOMPARE(openWindows<loan_planner::PlannerWindow>().size(), 1);
+
+    cash_flows::CashFlowWindow* flows = openWindows<cash_flows::CashFlowWindow>().first();
+    flows->setWindowModified(true);
+    d.fakes.messages.shown.clear();
+    d.fakes.messages.answers.enqueue(app::Answer::Cancel);
+    click(d, "Command2");
+    QCOMPARE(d.fakes.messages.shown.size(), 1);
+    QCOMPARE(d.fakes.messages.shown.first().buttons, app::Buttons::SaveDiscardCancel);
+    QCOMPARE(d.fakes.lifetime.endCount, 0);
+    QVERIFY(flows->isVisible());
+
+    d.fakes.messages.answers.enqueue(app::Answer::Discard);
+    click(d, "Command2");
+    QCOMPARE(d.fakes.lifetime.endCount, 1);
 }
 
 void Form1CommandsTest::closingOnlyTheMainWindowLeavesTheOtherRunning()
