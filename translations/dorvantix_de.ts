@@ -873,6 +873,135 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
     </message>
 </context>
 <context>
+    <name>comparison::ComparisonModel</name>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Annual rate</source>
+        <translation>Jahreszins</translation>
+    </message>
+    <message>
+        <source>Payments per year</source>
+        <translation>Zahlungen pro Jahr</translation>
+    </message>
+    <message>
+        <source>Regular payment</source>
+        <translation>Regelmäßige Zahlung</translation>
+    </message>
+    <message>
+        <source>Number of payments</source>
+        <translation>Anzahl der Zahlungen</translation>
+    </message>
+    <message>
+        <source>Last payment date</source>
+        <translation>Datum der letzten Zahlung</translation>
+    </message>
+    <message>
+        <source>Total interest</source>
+        <translation>Zinsen insgesamt</translation>
+    </message>
+    <message>
+        <source>Total paid</source>
+        <translation>Gezahlt insgesamt</translation>
+    </message>
+    <message>
+        <source>Fees</source>
+        <translation>Gebühren</translation>
+    </message>
+    <message>
+        <source>APR (actual/365)</source>
+        <translation>Effektiver Jahreszins (taggenau/365)</translation>
+    </message>
+    <message>
+        <source>Interest saved</source>
+        <translation>Gesparte Zinsen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1 marks the best value in a row: the lowest cost, the earliest last payment, the most interest saved.</source>
+        <translation>%1 markiert den besten Wert einer Zeile: die niedrigsten Kosten, die früheste letzte Zahlung, die meisten gesparten Zinsen.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>%1, best</source>
+        <translation>%1, am besten</translation>
+    </message>
+</context>
+<context>
+    <name>comparison::ComparisonWindow</name>
+    <message>
+        <source>Comparison</source>
+        <translation>Vergleich</translation>
+    </message>
+    <message>
+        <source>Loans compared</source>
+        <translation>Verglichene Kredite</translation>
+    </message>
+    <message>
+        <source>&amp;Remove from Comparison</source>
+        <translation>Aus dem Vergleich &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Loan</source>
+        <translation>Kredit &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Removes the loan of the current column from the comparison.</source>
+        <translation>Entfernt den Kredit der aktuellen Spalte aus dem Vergleich.</translation>
+    </message>
+    <message>
+        <source>Balance over time</source>
+        <translation>Restschuld im Zeitverlauf</translation>
+    </message>
+    <message>
+        <source>No loans are kept yet. The Loan Planner keeps the loan it shows for comparison.</source>
+        <translation>Noch keine Kredite zum Vergleich behalten. Der Kreditplaner behält den angezeigten Kredit zum Vergleich.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Restschuld</translation>
+    </message>
+    <message>
+        <source>Loan Comparison</source>
+        <translation>Kreditvergleich</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation>Legende</translation>
+    </message>
+</context>
+<context>
+    <name>comparison::Pins</name>
+    <message>
+        <source>Comparison</source>
+        <translation>Vergleich</translation>
+    </message>
+    <message>
+        <source>At most %1 loans can be kept for comparison. Remove one in the Comparison window first.</source>
+        <translation>Höchstens %1 Kredite können zum Vergleich behalten werden. Entfernen Sie zuerst einen im Fenster Vergleich.</translation>
+    </message>
+    <message>
+        <source>Offer %1</source>
+        <translation>Angebot %1</translation>
+    </message>
+</context>
+<context>
     <name>finance</name>
     <message>
         <source>Invalid procedure call or argument</source>
