@@ -71,7 +71,14 @@ void ComparisonModel::refresh()
     m_dateFormat = loan_planner::shownDateFormat();
     const int loans = m_pins.count();
     m_best.assign(RowCount, std::vector<bool>(std::size_t(loans), false));
+    // A weekly payment is not better than a monthly one for being smaller.
+    bool samePaymentsPerYear = true;
+    for (int loan = 1; loan < loans; ++loan)
+        if (m_pins.at(loan).terms.paymentsPerYear != m_pins.at(0).terms.paymentsPerYear)
+            samePaymentsPerYear = false;
     for (int row = 0; row < RowCount; ++row) {
+        if (row == RegularPayment && !samePaymentsPerYear)
+            continue;
         std::vector<std::optional<double>> ranks;
         for (int loan = 0; loan < loans; ++loan)
             ranks.push_back(rank(row, loan));
@@ -98,7 +105,8 @@ std::optional<double> ComparisonModel::rank(int row, int loan) const
     switch (row) {
     case AnnualRate: return pinned.terms.annualRate;
     case RegularPayment: return double(plan.regularPayment);
-    case LastPaymentDate: return plan.rows.empty() ? std::nullopt : std::optional<double>(double(plan.rows.back().date));
+    case LastPaymentDate:
+        return plan.rows.empty() ? std::nullopt : std::optional<double>(double(plan.rows.back().date));
     case TotalInterest: return double(plan.totalInterest);
     case TotalPaid: return double(plan.totalPaid());
     case Fees: return double(plan.fees);

@@ -65,7 +65,7 @@ private:
 }  // namespace
 
 ComparisonWindow::ComparisonWindow(app::Platform& platform, Pins& pins, QWidget* parent)
-    : QWidget(parent), m_platform(platform), m_pins(pins)
+    : QWidget(parent), m_pins(pins)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Comparison"));
@@ -132,8 +132,9 @@ ComparisonWindow::ComparisonWindow(app::Platform& platform, Pins& pins, QWidget*
 
     connect(&pins, &Pins::changed, this, &ComparisonWindow::pinsChanged);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this, &ComparisonWindow::updateRemove);
-    connect(m_remove, &QPushButton::clicked, this, app::guarded(this, platform.messages, &ComparisonWindow::removeCurrent));
-    connect(removeAction, &QAction::triggered, this, app::guarded(this, platform.messages, &ComparisonWindow::removeCurrent));
+    const auto remove = app::guarded(this, platform.messages, &ComparisonWindow::removeCurrent);
+    connect(m_remove, &QPushButton::clicked, this, remove);
+    connect(removeAction, &QAction::triggered, this, remove);
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
     pinsChanged();

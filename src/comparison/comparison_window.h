@@ -37,7 +37,6 @@ private:
     void updateRemove();
     void plotBalances();
 
-    app::Platform& m_platform;
     Pins& m_pins;
     ComparisonModel* m_model = nullptr;
     QTableView* m_table = nullptr;
