@@ -1,6 +1,7 @@
 // Present values are summed by Horner's rule with every factor at most 1, so
 // no step overflows, and a factor near 1 is applied as a + w*a with
-// w = factor - 1, so that a tiny rate is not lost in 1 + rate. The rates:
+// w = factor - 1, so that a tiny rate is not lost in 1 + rate (the rate
+// search carries powers instead, see OneRateValue). The rates:
 // no sign change means none; one means exactly one, bracketed and refined in
 // doubles; more go to the exact search (rate_isolation.cpp).
 #include "finance/cash_flows.h"
@@ -42,11 +43,6 @@ struct Factor {
 Factor factorFromExcess(double excess)
 {
     return excess > -0.5 ? Factor{excess, 1} : Factor{1 + excess, 0};
-}
-
-double hornerStep(double sum, Factor f, double value)
-{
-    return (f.keep * sum + value) + f.multiplier * sum;
 }
 
 // Horner's rule over count values in the given order with one factor q:
@@ -197,36 +193,171 @@ int signChanges(const std::vector<double>& values)
     return changes;
 }
 
-// The series' present value at sigma times a positive factor (every Horner
-// factor at most 1): backward from the last flow for sigma >= 0, else forward.
-double scaledPresentValue(const FlowSeries& series, double sigma, std::vector<Factor>& factors)
-{
-    const double direction = sigma >= 0 ? -1 : 1;
-    for (std::size_t j = 0; j < series.gaps.size(); ++j)
-        factors[j] = factorFromExcess(std::expm1(direction * sigma * series.gaps[j]));
-    const std::vector<double>& v = series.values;
-    const std::size_t n = v.size();
-    if (sigma >= 0) {
-        double sum = v[n - 1];
-        for (std::size_t i = n - 1; i-- > 0;)
-            sum = hornerStep(sum, factors[series.gapIndex[i]], v[i]);
-        return sum;
+// The series' present value at sigma times a positive factor: at the first
+// flow for sigma >= 0, at the last for sigma < 0, so that each flow is
+// discounted by x = exp(-|sigma| d) <= 1 over its distance d from there.
+// Blocks of flows start from an exact power and carry it from flow to flow
+// by the power of each gap, so the rounding grows over one block only (a
+// relative 1e-13 at most); where x stays above 1/2 over a block the carried
+// number is x - 1 and the block's plain sum is added apart, so that a tiny
+// rate is not lost in 1 + rate. Four blocks are carried side by side.
+class OneRateValue {
+public:
+    explicit OneRateValue(const FlowSeries& series)
+        : m_series(series), m_factors(series.gaps.size()), m_excesses(series.gaps.size()),
+          m_zeros(series.gaps.size(), 0.0)
+    {
+        const std::vector<double>& v = series.values;
+        for (std::size_t start = 0; start < v.size(); start += blockSize)
+            m_blockSums.push_back(std::accumulate(v.begin() + std::ptrdiff_t(start),
+                                                  v.begin() + std::ptrdiff_t(std::min(start + blockSize, v.size())),
+                                                  0.0));
     }
-    double sum = v[0];
-    for (std::size_t i = 1; i < n; ++i)
-        sum = hornerStep(sum, factors[series.gapIndex[i - 1]], v[i]);
-    return sum;
+
+    double operator()(double sigma)
+    {
+        const double lambda = std::fabs(sigma);
+        for (std::size_t j = 0; j < m_series.gaps.size(); ++j) {
+            m_factors[j] = std::exp(-lambda * m_series.gaps[j]);
+            m_excesses[j] = std::expm1(-lambda * m_series.gaps[j]);
+        }
+        m_plain = 0;
+        m_carried = 0;
+        if (sigma >= 0)
+            addAll<true>(lambda);
+        else
+            addAll<false>(lambda);
+        return m_plain + m_carried;
+    }
+
+private:
+    static constexpr std::size_t blockSize = 256;
+    static constexpr std::size_t lanes = 4;
+
+    template <bool forward>
+    void addAll(double lambda)
+    {
+        const std::size_t n = m_series.values.size();
+        const std::size_t fullBlocks = n / blockSize;
+        std::size_t block = 0;
+        for (; block + lanes <= fullBlocks; block += lanes)
+            addBlocks<forward, lanes>(block, blockSize, lambda);
+        for (; block < fullBlocks; ++block)
+            addBlocks<forward, 1>(block, blockSize, lambda);
+        if (n % blockSize != 0)
+            addBlocks<forward, 1>(fullBlocks, n % blockSize, lambda);
+    }
+
+    // count blocks of the given length from block first, side by side.
+    template <bool forward, std::size_t count>
+    void addBlocks(std::size_t first, std::size_t length, double lambda)
+    {
+        const std::vector<double>& steps = m_series.steps;
+        const std::vector<double>& v = m_series.values;
+        const std::vector<std::uint32_t>& gapIndex = m_series.gapIndex;
+        const double last = steps.back();
+        std::size_t anchor[count];
+        double x[count];
+        double sum[count];
+        const double* add[count];
+        for (std::size_t k = 0; k < count; ++k) {
+            const std::size_t start = (first + k) * blockSize;
+            anchor[k] = forward ? start : start + length - 1;
+            const double nearest = forward ? steps[start] : last - steps[start + length - 1];
+            const double farthest = forward ? steps[start + length - 1] : last - steps[start];
+            const bool nearOne = lambda * farthest <= std::log(2.0);
+            x[k] = nearOne ? std::expm1(-lambda * nearest) : std::exp(-lambda * nearest);
+            add[k] = nearOne ? m_excesses.data() : m_zeros.data();
+            if (nearOne)
+                m_plain += m_blockSums[first + k];
+            sum[k] = 0;
+        }
+        for (std::size_t j = 0; j + 1 < length; ++j) {
+            for (std::size_t k = 0; k < count; ++k) {
+                const std::size_t i = forward ? anchor[k] + j : anchor[k] - j;
+                sum[k] += v[i] * x[k];
+                const std::uint32_t gap = gapIndex[forward ? i : i - 1];
+                x[k] = x[k] * m_factors[gap] + add[k][gap];
+            }
+        }
+        for (std::size_t k = 0; k < count; ++k) {
+            const std::size_t i = forward ? anchor[k] + length - 1 : anchor[k] - (length - 1);
+            m_carried += sum[k] + v[i] * x[k];
+        }
+    }
+
+    const FlowSeries& m_series;
+    std::vector<double> m_blockSums;
+    std::vector<double> m_factors;   // exp(-|sigma| gap) per gap
+    std::vector<double> m_excesses;  // that minus 1
+    std::vector<double> m_zeros;
+    double m_plain = 0;
+    double m_carried = 0;
+};
+
+// A long series' flows merged in groups of coarseGroup (their sum at the
+// group's middle step), whose rate is near the series' own; empty where a
+// sum overflows.
+constexpr std::size_t coarseGroup = 16;
+constexpr std::size_t coarseFrom = 4096;
+
+std::optional<FlowSeries> coarseSeries(const FlowSeries& series)
+{
+    const std::size_t n = series.values.size();
+    detail::SeriesBuilder builder(series.stepsPerYear, n / coarseGroup + 1);
+    for (std::size_t first = 0; first < n; first += coarseGroup) {
+        const std::size_t end = std::min(first + coarseGroup, n);
+        const double sum = std::accumulate(series.values.begin() + std::ptrdiff_t(first),
+                                           series.values.begin() + std::ptrdiff_t(end), 0.0);
+        if (!std::isfinite(sum))
+            return std::nullopt;
+        builder.add((series.steps[first] + series.steps[end - 1]) / 2, sum);
+    }
+    return builder.finish();
+}
+
+std::optional<double> singleRate(const FlowSeries& series);
+
+// sigma's stretch within [low, high] holding the rate, found from the rate of
+// the merged flows with a few values of the whole series; empty when it
+// finds none short of the whole search.
+std::optional<std::pair<double, double>> nearStretch(const FlowSeries& series, OneRateValue& value, double low,
+                                                     double high)
+{
+    const std::optional<FlowSeries> coarse = coarseSeries(series);
+    if (!coarse || coarse->values.empty())
+        return std::nullopt;
+    const std::optional<double> guess = singleRate(*coarse);
+    if (!guess)
+        return std::nullopt;
+    const double sigma = std::log1p(*guess) / series.stepsPerYear;
+    for (double width = 1e-3 * std::fabs(sigma) + 1e-15 / series.stepsPerYear;; width *= 64) {
+        const double a = std::max(low, sigma - width);
+        const double b = std::min(high, sigma + width);
+        if (a == low && b == high)
+            return std::nullopt;
+        const double atA = value(a);
+        const double atB = value(b);
+        if (atA != 0 && atB != 0 && (atA < 0) != (atB < 0))
+            return std::make_pair(a, b);
+    }
 }
 
 // The one rate of flows changing sign once, when it lies within the search.
+// A long series starts from the stretch its merged flows point to.
 std::optional<double> singleRate(const FlowSeries& series)
 {
-    std::vector<Factor> factors(series.gaps.size());
-    auto value = [&](double sigma) { return scaledPresentValue(series, sigma, factors); };
+    OneRateValue presentValue(series);
+    auto value = [&](double sigma) { return presentValue(sigma); };
     const double low = detail::lowestLogRate() / series.stepsPerYear;
     const double high = detail::highestLogRate() / series.stepsPerYear;
-    const double atLow = value(low);
-    const double atHigh = value(high);
+    std::optional<std::pair<double, double>> stretch;
+    if (series.values.size() >= coarseFrom)
+        stretch = nearStretch(series, presentValue, low, high);
+    if (!stretch)
+        stretch = std::make_pair(low, high);
+    const double atLow = value(stretch->first);
+    const double atHigh = value(stretch->second);
     if (atLow == 0 || atHigh == 0 || (atLow < 0) == (atHigh < 0))
         return std::nullopt;
     // Down to a few units in the last place, or 1e-19 in log(1 + rate) near 0.
@@ -235,8 +366,8 @@ std::optional<double> singleRate(const FlowSeries& series)
         return std::fabs(b - a) <= std::max(floor, 4 * DBL_EPSILON * std::min(std::fabs(a), std::fabs(b)));
     };
     std::uintmax_t iterations = 200;
-    const std::pair<double, double> bracket =
-        boost::math::tools::toms748_solve(value, low, high, atLow, atHigh, closeEnough, iterations);
+    const std::pair<double, double> bracket = boost::math::tools::toms748_solve(
+        value, stretch->first, stretch->second, atLow, atHigh, closeEnough, iterations);
     const double rate = std::expm1((bracket.first + bracket.second) / 2 * series.stepsPerYear);
     if (!detail::withinSearch(rate))
         return std::nullopt;
