@@ -4,6 +4,7 @@
 
 #include "finance/loan_plan.h"
 
+#include <QMetaType>
 #include <QString>
 
 #include <optional>
@@ -22,3 +23,5 @@ struct PinnedLoan {
 };
 
 }  // namespace loan_planner
+
+Q_DECLARE_METATYPE(loan_planner::PinnedLoan)

@@ -2,15 +2,22 @@
 
 #include "app/error_guard.h"
 #include "app/number_text.h"
+#include "app/safe_save.h"
 #include "app/table_export.h"
+#include "app/unsaved_changes.h"
 #include "app/vector_state.h"
 #include "finance/amortization.h"
 #include "finance/calendar.h"
+#include "loan_planner/loan_file.h"
 #include "loan_planner/plan_model.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,11 +26,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QSplitter>
@@ -81,13 +91,23 @@ QString cellText(const QTableWidget* list, int row, int column)
     return item ? item->text().trimmed() : QString();
 }
 
+// A number from a file as a field shows it, in the fewest digits that read
+// back to it.
+QString fieldText(double x)
+{
+    return QLocale().toString(x, 'f', QLocale::FloatingPointShortest);
+}
+
+const QString recentFilesKey = QStringLiteral("loanPlanner/recentFiles");
+
 }  // namespace
 
 PlannerWindow::PlannerWindow(app::Platform& platform, const app::PaymentTimingSetting& timing, QWidget* parent)
-    : QWidget(parent), m_platform(platform), m_timing(timing)
+    : QWidget(parent), m_platform(platform), m_timing(timing), m_loanTiming(new app::PaymentTimingSetting(this))
 {
+    m_loanTiming->setTiming(m_timing.timing());
+    connect(&m_timing, &app::PaymentTimingSetting::changed, m_loanTiming, &app::PaymentTimingSetting::setTiming);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("Loan Planner"));
 
     auto* panel = new QWidget;
     auto* top = new QHBoxLayout(panel);
@@ -120,11 +140,14 @@ PlannerWindow::PlannerWindow(app::Platform& platform, const app::PaymentTimingSe
     splitter->addWidget(m_table);
     splitter->setStretchFactor(1, 1);
     auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(makeMenu());
     layout->addWidget(splitter);
 
     connectFields();
     m_loanDate->setDate(QDate::currentDate());
     followLoanDate();
+    connectChanges();
+    updateTitle();
 
     // The terms in full above about 16 rows of the schedule, as the screen allows.
     const QSize panelSize = panel->sizeHint();
@@ -155,7 +178,7 @@ QWidget* PlannerWindow::makeTerms()
     auto* form = new QFormLayout(box);
     QLabel* marker = app::newTimingMarker(box);
     form->addRow(marker);
-    app::showTimingOn(marker, m_timing);
+    app::showTimingOn(marker, *m_loanTiming);
 
     m_amount = addField<QLineEdit>(form, tr("&Amount"), "amount");
     m_annualRate = addField<QLineEdit>(form, tr("Annual &rate (%)"), "annualRate");
@@ -277,8 +300,11 @@ QWidget* PlannerWindow::makeSummary()
     m_calculate->setObjectName(QStringLiteral("calculate"));
     m_help = new QPushButton(tr("&Help"));
     m_help->setObjectName(QStringLiteral("help"));
+    m_keep = new QPushButton(tr("Keep for Comparison"));
+    m_keep->setObjectName(QStringLiteral("keep"));
     buttons->addWidget(m_calculate);
     buttons->addWidget(m_help);
+    buttons->addWidget(m_keep);
     buttons->addStretch();
     layout->addLayout(buttons);
 
@@ -305,11 +331,38 @@ QWidget* PlannerWindow::makeSummary()
     return column;
 }
 
+QMenuBar* PlannerWindow::makeMenu()
+{
+    auto* bar = new QMenuBar;
+    QMenu* file = bar->addMenu(tr("&File"));
+    const auto addFileAction = [&](const QString& caption, const QKeySequence& key, const char* name,
+                                   auto handler) {
+        QAction* action = file->addAction(caption);
+        action->setShortcut(key);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this,
+                [this, handler] { app::runGuarded(m_platform.messages, this, [this, handler] { handler(this); }); });
+        return action;
+    };
+    addFileAction(tr("&Open..."), QKeySequence::Open, "openAction", [](PlannerWindow* w) { w->openFromDialog(); });
+    addFileAction(tr("&Save"), QKeySequence::Save, "saveAction", [](PlannerWindow* w) { w->save(); });
+    addFileAction(tr("Save &As..."), QKeySequence::SaveAs, "saveAsAction", [](PlannerWindow* w) { w->saveAs(); });
+    m_recentFiles = file->addMenu(tr("&Recent Files"));
+    m_recentFiles->setObjectName(QStringLiteral("recentFiles"));
+    connect(m_recentFiles, &QMenu::aboutToShow, this, app::guarded(this, m_platform.messages, &PlannerWindow::showRecentFiles));
+    file->addSeparator();
+    QAction* close = file->addAction(tr("&Close"));
+    close->setShortcut(QKeySequence::Close);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    return bar;
+}
+
 void PlannerWindow::connectFields()
 {
     const auto handler = [this](void (PlannerWindow::*h)()) { return app::guarded(this, m_platform.messages, h); };
     connect(m_calculate, &QPushButton::clicked, this, handler(&PlannerWindow::calculate));
     connect(m_help, &QPushButton::clicked, this, handler(&PlannerWindow::showRule));
+    connect(m_keep, &QPushButton::clicked, this, handler(&PlannerWindow::keepForComparison));
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, handler(&PlannerWindow::showRule));
 
@@ -325,7 +378,7 @@ void PlannerWindow::connectFields()
         if (!m_settingFirstPayment)
             m_firstPaymentFollows = false;
     });
-    connect(&m_timing, &app::PaymentTimingSetting::changed, this, handler(&PlannerWindow::followLoanDate));
+    connect(m_loanTiming, &app::PaymentTimingSetting::changed, this, handler(&PlannerWindow::followLoanDate));
     const auto onList = [this](void (PlannerWindow::*h)(QTableWidget*), QTableWidget* list) {
         return [this, h, list] { app::runGuarded(m_platform.messages, this, [this, h, list] { (this->*h)(list); }); };
     };
@@ -412,7 +465,7 @@ void PlannerWindow::followLoanDate()
     if (!m_firstPaymentFollows)
         return;
     const std::int64_t loanDate = dayNumberOf(m_loanDate->date());
-    const std::int64_t first = m_timing.timing() == finance::PaymentTiming::Begin
+    const std::int64_t first = m_loanTiming->timing() == finance::PaymentTiming::Begin
                                    ? loanDate
                                    : finance::paymentDate(loanDate, paymentsPerYear(), 2);
     m_settingFirstPayment = true;
@@ -491,7 +544,7 @@ std::optional<PlannerTerms> PlannerWindow::terms(QString* problem) const
     loan.interestRule = finance::InterestRule(m_interestRule->currentIndex());
     loan.paymentRounding = finance::PaymentRounding(m_paymentRounding->currentIndex());
     loan.interestRounding = finance::InterestRounding(m_interestRounding->currentIndex());
-    loan.timing = m_timing.timing();
+    loan.timing = m_loanTiming->timing();
     loan.extraPerPayment = number(m_extraPerPayment);
     loan.extraFrom = m_extraFrom->value();
     loan.extraTo = m_extraTo->value();
@@ -524,11 +577,34 @@ std::optional<PlannerTerms> PlannerWindow::terms(QString* problem) const
 
 void PlannerWindow::calculate()
 {
+    planFields();
+}
+
+void PlannerWindow::keepForComparison()
+{
+    if (!planFields())
+        return;
+    PinnedLoan pinned;
+    if (!m_fileName.isEmpty()) {
+        const QString name = QFileInfo(m_fileName).fileName();
+        const QLatin1String suffix(loanFileSuffix);
+        pinned.name = name.endsWith(suffix, Qt::CaseInsensitive) ? name.chopped(suffix.size())
+                                                                 : QFileInfo(m_fileName).completeBaseName();
+    }
+    pinned.terms = m_plannedTerms;
+    pinned.plan = m_model->plan();
+    pinned.apr = app::atLibrarySpeed([&] { return finance::annualPercentageRate(pinned.plan); });
+    emit keptForComparison(pinned);
+}
+
+// Calculates; returns whether a plan is shown.
+bool PlannerWindow::planFields()
+{
     QString problem;
     std::optional<PlannerTerms> read = terms(&problem);
     if (!read) {
         warn(problem);
-        return;
+        return false;
     }
     finance::LoanTerms& loan = read->loan;
     // The payment is left to the plan, which rounds it by the payment rule.
@@ -538,11 +614,13 @@ void PlannerWindow::calculate()
     if (plan.refusal != finance::LoanPlan::Refusal::None) {
         clearPlan();
         warn(refusalText(plan.refusal));
-        return;
+        return false;
     }
     if (read->unknown == finance::LoanTerm::Payment)
         m_payment->setText(app::moneyText(plan.regularPayment));
+    m_plannedTerms = loan;
     showPlan(std::move(plan));
+    return true;
 }
 
 // The field shows the solved value as it is used: the amount to the cent,
@@ -602,6 +680,221 @@ void PlannerWindow::clearPlan()
     m_summary->setRowVisible(PaymentsSaved, false);
     if (m_model)
         m_model->setPlan({});
+}
+
+// Any edit of a field or a list makes the loan one with unsaved changes.
+void PlannerWindow::connectChanges()
+{
+    for (QLineEdit* field : findChildren<QLineEdit*>())
+        connect(field, &QLineEdit::textChanged, this, &PlannerWindow::markChanged);
+    for (QComboBox* field : {m_paymentsPerYear, m_compounding, m_interestRule, m_paymentRounding, m_interestRounding})
+        connect(field, &QComboBox::currentIndexChanged, this, &PlannerWindow::markChanged);
+    for (QDateEdit* field : {m_loanDate, m_firstPayment})
+        connect(field, &QDateEdit::dateChanged, this, &PlannerWindow::markChanged);
+    for (QSpinBox* field : {m_extraFrom, m_extraTo})
+        connect(field, &QSpinBox::valueChanged, this, &PlannerWindow::markChanged);
+    connect(m_keepTerm, &QRadioButton::toggled, this, &PlannerWindow::markChanged);
+    connect(m_loanTiming, &app::PaymentTimingSetting::changed, this, &PlannerWindow::markChanged);
+    for (QTableWidget* list : {m_extras, m_rateChanges}) {
+        connect(list, &QTableWidget::itemChanged, this, &PlannerWindow::markChanged);
+        connect(list->model(), &QAbstractItemModel::rowsInserted, this, &PlannerWindow::markChanged);
+        connect(list->model(), &QAbstractItemModel::rowsRemoved, this, &PlannerWindow::markChanged);
+    }
+}
+
+void PlannerWindow::markChanged()
+{
+    setWindowModified(true);
+}
+
+QString PlannerWindow::documentName() const
+{
+    return m_fileName.isEmpty() ? tr("Untitled") : QFileInfo(m_fileName).fileName();
+}
+
+void PlannerWindow::updateTitle()
+{
+    setWindowTitle(app::documentTitle(documentName(), tr("Loan Planner")));
+}
+
+bool PlannerWindow::mayReplaceLoan()
+{
+    if (!isWindowModified())
+        return true;
+    switch (app::askToSaveChanges(m_platform.messages, this, documentName())) {
+    case app::Answer::Save:
+        return save();
+    case app::Answer::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void PlannerWindow::closeEvent(QCloseEvent* event)
+{
+    bool close = false;
+    app::runGuarded(m_platform.messages, this, [&] { close = mayReplaceLoan(); });
+    if (close)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void PlannerWindow::openFromDialog()
+{
+    if (!mayReplaceLoan())
+        return;
+    app::OpenFileRequest request;
+    request.caption = tr("Open Loan");
+    request.filter = tr("Loan files (*%1)").arg(QLatin1String(loanFileSuffix));
+    const QString fileName = m_platform.files.openFileName(this, request);
+    if (!fileName.isEmpty())
+        load(fileName);
+}
+
+bool PlannerWindow::openFile(const QString& fileName)
+{
+    bool opened = false;
+    app::runGuarded(m_platform.messages, this, [&] { opened = load(fileName); });
+    return opened;
+}
+
+// The whole file is read before any field is touched.
+bool PlannerWindow::load(const QString& fileName)
+{
+    const QString shownName = QDir::toNativeSeparators(fileName);
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        warn(tr("The file %1 could not be opened: %2").arg(shownName, file.errorString()));
+        return false;
+    }
+    QString problem;
+    const std::optional<PlannerTerms> read = readLoanFile(file.readAll(), &problem);
+    for (std::int64_t day : {read ? read->loan.loanDate : 0, read ? read->loan.firstPayment : 0}) {
+        if (read && (dateOf(day) < m_loanDate->minimumDate() || dateOf(day) > m_loanDate->maximumDate())) {
+            problem = tr("%1 is outside the dates the planner shows").arg(dateOf(day).toString(Qt::ISODate));
+            break;
+        }
+    }
+    if (!read || !problem.isEmpty()) {
+        warn(tr("The file %1 could not be opened: %2.").arg(shownName, problem));
+        return false;
+    }
+    setTerms(*read);
+    m_fileName = fileName;
+    setWindowModified(false);
+    updateTitle();
+    rememberFile(fileName);
+    return true;
+}
+
+// The fields and the timing as a file left them.
+void PlannerWindow::setTerms(const PlannerTerms& read)
+{
+    const finance::LoanTerms& loan = read.loan;
+    m_loanTiming->setTiming(loan.timing);
+    clearPlan();
+    m_paymentsPerYear->setCurrentIndex(m_paymentsPerYear->findData(loan.paymentsPerYear));
+    m_compounding->setCurrentIndex(m_compounding->findData(loan.compoundingsPerYear));
+    m_compoundingFollows = loan.compoundingsPerYear == loan.paymentsPerYear;
+    const auto show = [&read](QLineEdit* field, finance::LoanTerm term, double value) {
+        field->setText(read.unknown == term ? QString() : fieldText(value));
+    };
+    show(m_amount, finance::LoanTerm::Amount, loan.amount);
+    show(m_annualRate, finance::LoanTerm::AnnualRate, percentOf(loan.annualRate));
+    show(m_payments, finance::LoanTerm::Payments, double(loan.payments));
+    paymentsEdited();
+    show(m_payment, finance::LoanTerm::Payment, loan.payment.value_or(0));
+    m_balloon->setText(fieldText(loan.balloon));
+    m_fees->setText(fieldText(loan.fees));
+    m_extraPerPayment->setText(fieldText(loan.extraPerPayment));
+    m_loanDate->setDate(dateOf(loan.loanDate));
+    m_firstPaymentFollows = false;
+    m_firstPayment->setDate(dateOf(loan.firstPayment));
+    m_interestRule->setCurrentIndex(int(loan.interestRule));
+    m_paymentRounding->setCurrentIndex(int(loan.paymentRounding));
+    m_interestRounding->setCurrentIndex(int(loan.interestRounding));
+    m_extraFrom->setValue(int(loan.extraFrom));
+    m_extraTo->setValue(int(loan.extraTo));
+    (loan.afterExtra == finance::AfterExtra::KeepTerm ? m_keepTerm : m_keepPayment)->setChecked(true);
+    const auto fill = [](QTableWidget* list, const auto& events, auto value) {
+        list->setRowCount(0);
+        list->setRowCount(int(events.size()));
+        for (int row = 0; row < list->rowCount(); ++row) {
+            list->setItem(row, 0, new QTableWidgetItem(QLocale().toString(qlonglong(events[std::size_t(row)].number))));
+            list->setItem(row, 1, new QTableWidgetItem(fieldText(value(events[std::size_t(row)]))));
+        }
+    };
+    fill(m_extras, loan.extras, [](const finance::OneOffExtra& extra) { return extra.amount; });
+    fill(m_rateChanges, loan.rateChanges, [](const finance::RateChange& change) { return percentOf(change.annualRate); });
+}
+
+bool PlannerWindow::save()
+{
+    if (m_fileName.isEmpty())
+        return saveAs();
+    return writeFile(m_fileName);
+}
+
+bool PlannerWindow::saveAs()
+{
+    app::SaveFileRequest request;
+    request.caption = tr("Save Loan");
+    request.filter = tr("Loan files (*%1)").arg(QLatin1String(loanFileSuffix));
+    request.defaultSuffix = QLatin1String(loanFileSuffix).mid(1);
+    const QString fileName = m_platform.files.saveFileName(this, request);
+    if (fileName.isEmpty() || !writeFile(fileName))
+        return false;
+    m_fileName = fileName;
+    updateTitle();
+    return true;
+}
+
+// A loan whose fields cannot be read is not written.
+bool PlannerWindow::writeFile(const QString& fileName)
+{
+    QString problem;
+    const std::optional<PlannerTerms> read = terms(&problem);
+    if (!read) {
+        warn(problem);
+        return false;
+    }
+    const QByteArray bytes = loanFileBytes(*read);
+    const auto write = [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); };
+    if (!app::saveWhole(fileName, write, m_platform.messages, this))
+        return false;
+    setWindowModified(false);
+    rememberFile(fileName);
+    return true;
+}
+
+void PlannerWindow::rememberFile(const QString& fileName)
+{
+    QSettings settings;
+    settings.setValue(recentFilesKey,
+                      withRecentFile(settings.value(recentFilesKey).toStringList(), QFileInfo(fileName).absoluteFilePath()));
+}
+
+// The menu is made as it opens, so every planner shows the files of the last.
+void PlannerWindow::showRecentFiles()
+{
+    m_recentFiles->clear();
+    const QStringList recent = QSettings().value(recentFilesKey).toStringList();
+    for (int i = 0; i < recent.size(); ++i) {
+        const QString fileName = recent[i];
+        QAction* action =
+            m_recentFiles->addAction(tr("&%1 %2").arg(i + 1).arg(QFileInfo(fileName).fileName()));
+        action->setToolTip(QDir::toNativeSeparators(fileName));
+        connect(action, &QAction::triggered, this, [this, fileName] {
+            app::runGuarded(m_platform.messages, this, [this, fileName] {
+                if (mayReplaceLoan())
+                    load(fileName);
+            });
+        });
+    }
+    if (recent.isEmpty())
+        m_recentFiles->addAction(tr("No recent files"))->setEnabled(false);
 }
 
 void PlannerWindow::warn(const QString& text)

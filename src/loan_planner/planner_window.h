@@ -4,12 +4,15 @@
 // "Calculate" (Return in any field) reads the fields into PlannerTerms,
 // solves the term left empty and writes it into its field, plans the loan
 // and shows it; a field that cannot be read or a refused plan is one
-// message, and the fields keep what was typed.
+// message, and the fields keep what was typed. The loan is a document: it is
+// opened from and saved to a loan file, its name is in the title, and nothing
+// typed is lost without asking.
 #pragma once
 
 #include "app/payment_timing.h"
 #include "app/platform.h"
 #include "finance/loan_plan.h"
+#include "loan_planner/pinned_loan.h"
 #include "loan_planner/planner_terms.h"
 
 #include <QWidget>
@@ -22,6 +25,8 @@ class QDateEdit;
 class QFormLayout;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
@@ -35,7 +40,14 @@ class PlanModel;
 class PlannerWindow : public QWidget {
     Q_OBJECT
 public:
+    // The planner's payments fall as timing says, except that a loan file
+    // opened brings its own timing, kept until timing next changes.
     PlannerWindow(app::Platform& platform, const app::PaymentTimingSetting& timing, QWidget* parent = nullptr);
+
+    // Shows the loan of a loan file in place of the fields' own, without
+    // asking. A file that cannot be read is reported, naming it and what is
+    // wrong, and the fields stay as they were. Returns whether it was opened.
+    bool openFile(const QString& fileName);
 
     // What the fields hold; empty, with the reason in problem, when a field
     // cannot be read or more than one of the four main terms is empty.
@@ -45,23 +57,31 @@ public:
     void calculate();
     // Shows the rule the plan follows in a message.
     void showRule();
+    // "Keep for Comparison": calculates and hands the loan to keptForComparison.
+    void keepForComparison();
 
     // The rule, as the help states it.
     static QString ruleText();
     // Why a plan was refused, in one sentence.
     static QString refusalText(finance::LoanPlan::Refusal refusal);
 
+signals:
+    void keptForComparison(const loan_planner::PinnedLoan& loan);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* makeTerms();
     QWidget* makeEvents();
     QWidget* makeSummary();
+    QMenuBar* makeMenu();
     template <typename Field>
     Field* addField(QFormLayout* form, const QString& caption, const char* name);
     QTableWidget* makeEventList(const QString& numberTitle, const QString& valueTitle, const char* name);
     void connectFields();
+    void connectChanges();
 
     void paymentsPerYearChanged();
     void yearsEdited();
@@ -72,12 +92,28 @@ private:
     void writeSolved(finance::LoanTerm unknown, double value, finance::LoanTerms& loan);
     void showPlan(finance::LoanPlan plan);
     void clearPlan();
+    bool planFields();
+    void setTerms(const PlannerTerms& read);
+
+    QString documentName() const;
+    void updateTitle();
+    void markChanged();
+    bool mayReplaceLoan();
+    bool load(const QString& fileName);
+    bool writeFile(const QString& fileName);
+    void openFromDialog();
+    bool save();
+    bool saveAs();
+    void rememberFile(const QString& fileName);
+    void showRecentFiles();
     void warn(const QString& text);
     void fitColumns();
     int paymentsPerYear() const;
 
     app::Platform& m_platform;
+    // The program's switch, followed by the loan's own timing, which a file sets.
     const app::PaymentTimingSetting& m_timing;
+    app::PaymentTimingSetting* m_loanTiming = nullptr;
 
     QLineEdit* m_amount = nullptr;
     QLineEdit* m_annualRate = nullptr;
@@ -110,6 +146,11 @@ private:
     std::vector<QLabel*> m_summaryValues;  // by SummaryItem
     QTableView* m_table = nullptr;
     PlanModel* m_model = nullptr;
+    QPushButton* m_keep = nullptr;
+    QMenu* m_recentFiles = nullptr;
+    QString m_fileName;
+    // The terms of the plan shown, for the comparison.
+    finance::LoanTerms m_plannedTerms;
 
     // The defaults that follow other fields until the user sets them.
     bool m_compoundingFollows = true;

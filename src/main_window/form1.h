@@ -73,6 +73,10 @@ public:
     void paymentTimingToggled();
     void openCashFlows();
     void openLoanPlanner();
+    // A file given to the program: opens its window (as the Tools menu does)
+    // with the file in it.
+    void openLoanFile(const QString& fileName);
+    void openFlowsFile(const QString& fileName);
 
 private:
     void createControls();

@@ -95,3 +95,15 @@ void Form1::openLoanPlanner()
 {
     m_planner.open([this] { return new loan_planner::PlannerWindow(m_platform, *m_timing); });
 }
+
+void Form1::openLoanFile(const QString& fileName)
+{
+    openLoanPlanner();
+    m_planner.get()->openFile(fileName);
+}
+
+void Form1::openFlowsFile(const QString& fileName)
+{
+    openCashFlows();
+    m_cashFlows.get()->openFile(fileName);
+}

@@ -26,8 +26,31 @@ struct Options {
         parser.setApplicationDescription(QCoreApplication::translate(
             "program::CommandLine", "Quandrel Calculator, for time-value-of-money problems. Without options it opens "
                                     "its main window."));
+        parser.addPositionalArgument(
+            QStringLiteral("file"),
+            QCoreApplication::translate("program::CommandLine",
+                                        "A loan file (.loan.json) to open in the loan planner, or cash flows (.csv) "
+                                        "to open in the cash-flow window."),
+            QStringLiteral("[file]"));
     }
 };
+
+bool isOurFile(const QString& argument)
+{
+    return argument.endsWith(QLatin1String(".loan.json"), Qt::CaseInsensitive)
+           || argument.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
+}
+
+// The first argument that is not the one file of ours a command line may name;
+// empty when there is none.
+QString strayArgument(const QStringList& arguments)
+{
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (i > 0 || !isOurFile(arguments[i]))
+            return arguments[i];
+    }
+    return {};
+}
 
 // Qt prints the help and the version and ends the program without looking
 // whether the text was written: a full disk or a closed pipe must not end it
@@ -54,11 +77,10 @@ std::optional<int> answerParsed(Options& options, const QStringList& arguments)
 {
     std::atexit(checkStandardOutput);
     options.parser.process(arguments);
-    // The first argument to gain a meaning will be a file to open.
-    const QStringList stray = options.parser.positionalArguments();
+    const QString stray = strayArgument(options.parser.positionalArguments());
     if (!stray.isEmpty())
         return refuse(options.parser,
-                      QCoreApplication::translate("program::CommandLine", "Unexpected argument '%1'.").arg(stray.first()));
+                      QCoreApplication::translate("program::CommandLine", "Unexpected argument '%1'.").arg(stray));
     return std::nullopt;
 }
 
@@ -72,7 +94,7 @@ std::optional<int> answerHelpOrVersion(int& argc, char* argv[])
     Options asked;
     // Every option a successful parse finds is --help or --version.
     if (!asked.parser.parse(arguments)
-        || (asked.parser.optionNames().isEmpty() && asked.parser.positionalArguments().isEmpty()))
+        || (asked.parser.optionNames().isEmpty() && strayArgument(asked.parser.positionalArguments()).isEmpty()))
         return std::nullopt;
     // The usage names the executable from the application's arguments and
     // describes the options in the user's language.
@@ -82,13 +104,16 @@ std::optional<int> answerHelpOrVersion(int& argc, char* argv[])
     return answerParsed(options, arguments);
 }
 
-std::optional<int> readCommandLine()
+std::optional<int> readCommandLine(QString& fileToOpen)
 {
     Options options;
     const QStringList arguments = QCoreApplication::arguments();
     if (!options.parser.parse(arguments))
         return refuse(options.parser, options.parser.errorText());
-    return answerParsed(options, arguments);
+    if (const std::optional<int> status = answerParsed(options, arguments))
+        return status;
+    fileToOpen = options.parser.positionalArguments().value(0);
+    return std::nullopt;
 }
 
 }  // namespace program

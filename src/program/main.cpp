@@ -17,7 +17,8 @@ int main(int argc, char* argv[])
         return *status;
     QApplication application(argc, argv);
     app::installTranslators(QLocale::system());
-    if (const auto status = program::readCommandLine())
+    QString fileToOpen;
+    if (const auto status = program::readCommandLine(fileToOpen))
         return *status;
 
     app::QtMessageBox messages;
@@ -27,6 +28,6 @@ int main(int argc, char* argv[])
     app::QtPrintDialog printing;
     app::Platform platform{messages, shell, lifetime, files, &printing};
 
-    const auto form1 = program::startUp(platform);
+    const auto form1 = program::startUp(platform, fileToOpen);
     return QApplication::exec();
 }

@@ -14,13 +14,17 @@ void nameApplication()
     QGuiApplication::setDesktopFileName(QStringLiteral("com.example.dorvantix"));
 }
 
-std::unique_ptr<Form1> startUp(app::Platform& platform)
+std::unique_ptr<Form1> startUp(app::Platform& platform, const QString& fileToOpen)
 {
     nameApplication();
     app::installContextMenuKey();
     auto form1 = std::make_unique<Form1>(platform);
     form1->load();
     form1->show();
+    if (fileToOpen.endsWith(QLatin1String(".loan.json"), Qt::CaseInsensitive))
+        form1->openLoanFile(fileToOpen);
+    else if (!fileToOpen.isEmpty())
+        form1->openFlowsFile(fileToOpen);
     return form1;
 }
 

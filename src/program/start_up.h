@@ -15,8 +15,9 @@ namespace program {
 // program before it reads the command line.
 void nameApplication();
 
-// Names the application too. Needs a QApplication; the caller runs the event
-// loop and keeps the window.
-std::unique_ptr<Form1> startUp(app::Platform& platform);
+// Names the application too, and opens fileToOpen (a loan file, .loan.json,
+// or cash flows) in its window over the main window. Needs a QApplication;
+// the caller runs the event loop and keeps the window.
+std::unique_ptr<Form1> startUp(app::Platform& platform, const QString& fileToOpen = {});
 
 }  // namespace program
