@@ -1025,6 +1025,53 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
     </message>
 </context>
 <context>
+    <name>loan_planner::LoanFile</name>
+    <message>
+        <source>&quot;%1&quot; is missing or not a number</source>
+        <translation>„%1“ fehlt oder ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number from %2 to %3</source>
+        <translation>„%1“ ist keine ganze Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a count the planner offers</source>
+        <translation>„%1“ ist keine Anzahl, die der Kreditplaner anbietet</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing or not one of its names</source>
+        <translation>„%1“ fehlt oder ist keiner seiner Namen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing or not a date (YYYY-MM-DD)</source>
+        <translation>„%1“ fehlt oder ist kein Datum (JJJJ-MM-TT)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing or not a list</source>
+        <translation>„%1“ fehlt oder ist keine Liste</translation>
+    </message>
+    <message>
+        <source>it is not JSON (%1 at character %2)</source>
+        <translation>sie ist kein JSON (%1 bei Zeichen %2)</translation>
+    </message>
+    <message>
+        <source>it holds no loan</source>
+        <translation>sie enthält keinen Kredit</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of the program (format %1; this one reads up to %2)</source>
+        <translation>sie wurde von einer neueren Version des Programms geschrieben (Format %1; diese liest bis %2)</translation>
+    </message>
+    <message>
+        <source>more than one of amount, annual rate, number of payments and payment is null</source>
+        <translation>mehr als eines von Betrag, Jahreszins, Anzahl der Zahlungen und Zahlung ist null</translation>
+    </message>
+    <message>
+        <source>the first payment falls before the loan date</source>
+        <translation>die erste Zahlung liegt vor dem Kreditdatum</translation>
+    </message>
+</context>
+<context>
     <name>loan_planner::PlanModel</name>
     <message>
         <source>Number</source>
@@ -1377,6 +1424,70 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
         <source>No plan: the payment does not cover the first interest.</source>
         <translation>Kein Plan: Die Zahlung deckt die ersten Zinsen nicht.</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Files</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Keep for Comparison</source>
+        <translation>Zum Vergleich behalten</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Open Loan</source>
+        <translation>Kredit öffnen</translation>
+    </message>
+    <message>
+        <source>Loan files (*%1)</source>
+        <translation>Kreditdateien (*%1)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be opened: %2</source>
+        <translation>Die Datei %1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is outside the dates the planner shows</source>
+        <translation>%1 liegt außerhalb der Daten, die der Kreditplaner zeigt</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be opened: %2.</source>
+        <translation>Die Datei %1 konnte nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Save Loan</source>
+        <translation>Kredit speichern</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>No recent files</source>
+        <translation>Keine zuletzt geöffneten Dateien</translation>
+    </message>
 </context>
 <context>
     <name>program::CommandLine</name>
@@ -1387,6 +1498,18 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>A loan file (.loan.json) to open in the loan planner, or cash flows (.csv) to open in the cash-flow window.</source>
+        <translation>Eine Kreditdatei (.loan.json), die im Kreditplaner geöffnet wird, oder Zahlungsströme (.csv), die im Fenster für Zahlungsströme geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[Datei]</translation>
     </message>
 </context>
 <context>

@@ -27,11 +27,11 @@ struct Options {
             "program::CommandLine", "Quandrel Calculator, for time-value-of-money problems. Without options it opens "
                                     "its main window."));
         parser.addPositionalArgument(
-            QStringLiteral("file"),
+            QCoreApplication::translate("program::CommandLine", "file"),
             QCoreApplication::translate("program::CommandLine",
                                         "A loan file (.loan.json) to open in the loan planner, or cash flows (.csv) "
                                         "to open in the cash-flow window."),
-            QStringLiteral("[file]"));
+            QCoreApplication::translate("program::CommandLine", "[file]"));
     }
 };
 

@@ -3,21 +3,30 @@
 // plan, the CSV cells and the German captions. Expected figures are the
 // examples of the loan planner's rule, computed outside the program; the
 // solved amount is 1,896.20 x (1 - (1 + 0.065/12)^-360) / (0.065/12) by
-// python3 decimal at 50 digits.
+// python3 decimal at 50 digits. Loan files: a saved loan opens as it was,
+// and a file that cannot be read leaves the open loan as it is.
 #include "fakes.h"
 #include "gui_fixture.h"
+#include "loan_planner/loan_file.h"
 #include "loan_planner/plan_model.h"
 #include "loan_planner/planner_window.h"
 
 #include <QApplication>
 #include <QDateEdit>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 using loan_planner::PlanModel;
@@ -27,6 +36,7 @@ class PlannerWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup() { delete m_window; }
     void plansExamples_data();
@@ -37,6 +47,13 @@ private slots:
     void refusesInOneMessage();
     void fileCellsInEnglish();
     void speaksGerman();
+    void savedLoanOpensAsItWas_data();
+    void savedLoanOpensAsItWas();
+    void refusesAFileItCannotRead_data();
+    void refusesAFileItCannotRead();
+    void closingWithChangesAsks();
+    void recentFiles_data();
+    void recentFiles();
 
 private:
     void open();
@@ -48,17 +65,27 @@ private:
     }
     QString cell(int row, int column) const { return model().index(row, column).data().toString(); }
     void fillIn300000();
+    QStringList planCells() const;
+    QString saveAs(const QString& name);
 
     testing_support::FakePlatform m_fakes;
     testing_support::ModalWatchdog m_watchdog;
     app::PaymentTimingSetting m_timing;
     QPointer<PlannerWindow> m_window;
+    QTemporaryDir m_folder;
 };
+
+void PlannerWindowTest::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
 
 void PlannerWindowTest::init()
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     m_fakes.messages.shown.clear();
+    QSettings().remove(QStringLiteral("loanPlanner"));
+    m_timing.setTiming(finance::PaymentTiming::End);
     open();
 }
 
@@ -236,7 +263,7 @@ void PlannerWindowTest::speaksGerman()
     QVERIFY(german.installed);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     open();
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Kreditplaner"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Unbenannt[*] - Kreditplaner"));
     QCOMPARE(field("amount")->accessibleName(), QStringLiteral("Betrag"));
     QCOMPARE(field("annualRate")->accessibleName(), QStringLiteral("Jahreszins (%)"));
     for (const QLabel* label : m_window->findChildren<QLabel*>()) {
@@ -249,6 +276,177 @@ void PlannerWindowTest::speaksGerman()
     QTest::keyClick(field("payments"), Qt::Key_Return);
     QCOMPARE(field("payment")->text(), QStringLiteral("1.896,20"));
     QCOMPARE(model().headerData(PlanModel::Date, Qt::Horizontal).toString(), QStringLiteral("Datum"));
+}
+
+QStringList PlannerWindowTest::planCells() const
+{
+    QStringList cells;
+    for (int row = 0; row < model().tableRowCount(); ++row)
+        cells += model().cells(row, app::CellText::File);
+    return cells;
+}
+
+// Saves through the File menu's Save (Ctrl+S), which asks for a name the
+// first time, into the test's folder.
+QString PlannerWindowTest::saveAs(const QString& name)
+{
+    m_fakes.files.answer = m_folder.filePath(name);
+    m_window->activateWindow();
+    if (!QTest::qWaitForWindowActive(m_window))
+        return {};
+    QTest::keyClick(m_window, Qt::Key_S, Qt::ControlModifier);
+    return m_fakes.files.answer;
+}
+
+void PlannerWindowTest::savedLoanOpensAsItWas_data()
+{
+    QTest::addColumn<bool>("atStart");
+    QTest::addColumn<QString>("annualRate");
+    QTest::addColumn<bool>("events");
+
+    QTest::newRow("at the end, no events") << false << "6.5" << false;
+    QTest::newRow("at the start, a rate of many digits, extras, a rate change, keeping the term")
+        << true << "6.123456789" << true;
+}
+
+// The reopened planner reads the same terms (the file's timing over the
+// switch's) and plans the same rows; "Keep for Comparison" names the loan by
+// its file.
+void PlannerWindowTest::savedLoanOpensAsItWas()
+{
+    QFETCH(bool, atStart);
+    QFETCH(QString, annualRate);
+    QFETCH(bool, events);
+    m_timing.setTiming(atStart ? finance::PaymentTiming::Begin : finance::PaymentTiming::End);
+    open();
+    fillIn300000();
+    field("annualRate")->setText(annualRate);
+    field("fees")->setText(QStringLiteral("1,234.56"));
+    if (events) {
+        field("extraPerPayment")->setText(QStringLiteral("100.1"));
+        auto* extras = m_window->findChild<QTableWidget*>(QStringLiteral("extras"));
+        extras->setRowCount(1);
+        extras->setItem(0, 0, new QTableWidgetItem(QStringLiteral("12")));
+        extras->setItem(0, 1, new QTableWidgetItem(QStringLiteral("10,000.01")));
+        auto* changes = m_window->findChild<QTableWidget*>(QStringLiteral("rateChanges"));
+        changes->setRowCount(1);
+        changes->setItem(0, 0, new QTableWidgetItem(QStringLiteral("61")));
+        changes->setItem(0, 1, new QTableWidgetItem(QStringLiteral("7.3")));
+        m_window->findChild<QRadioButton*>(QStringLiteral("keepTerm"))->setChecked(true);
+    }
+    m_window->calculate();
+    const QStringList plan = planCells();
+    const QByteArray terms = loan_planner::loanFileBytes(*m_window->terms());
+    const QString fileName = saveAs(QStringLiteral("offer.loan.json"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("offer.loan.json[*] - Loan Planner"));
+    QVERIFY(!m_window->isWindowModified());
+
+    m_timing.setTiming(finance::PaymentTiming::End);
+    open();
+    QVERIFY(m_window->openFile(fileName));
+    QCOMPARE(field("annualRate")->text(), annualRate);
+    QCOMPARE(loan_planner::loanFileBytes(*m_window->terms()), terms);
+    QVERIFY(!m_window->isWindowModified());
+    QSignalSpy kept(m_window.data(), &PlannerWindow::keptForComparison);
+    QTest::mouseClick(m_window->findChild<QPushButton*>(QStringLiteral("keep")), Qt::LeftButton);
+    QCOMPARE(planCells(), plan);
+    QCOMPARE(kept.size(), 1);
+    const auto pinned = kept.first().first().value<loan_planner::PinnedLoan>();
+    QCOMPARE(pinned.name, QStringLiteral("offer"));
+    QCOMPARE(pinned.plan.rows.size(), std::size_t(model().tableRowCount() - 1));
+    QCOMPARE(m_fakes.messages.texts(), QStringList{});
+}
+
+void PlannerWindowTest::refusesAFileItCannotRead_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QJsonValue>("value");  // undefined: the key is left out
+    QTest::addColumn<QString>("problem");
+
+    QTest::newRow("newer format") << "format" << QJsonValue(2)
+                                  << "it was written by a newer version of the program (format 2; this one reads up "
+                                     "to 1)";
+    QTest::newRow("not JSON") << "" << QJsonValue() << "it is not JSON (unterminated object at character 2)";
+    QTest::newRow("a field missing") << "fees" << QJsonValue(QJsonValue::Undefined)
+                                     << "\"fees\" is missing or not a number";
+    QTest::newRow("a field of the wrong type") << "payments" << QJsonValue("360")
+                                               << "\"payments\" is missing or not a number";
+    QTest::newRow("a count the fields do not offer")
+        << "paymentsPerYear" << QJsonValue(13) << "\"paymentsPerYear\" is not a count the planner offers";
+    QTest::newRow("a date that is not one") << "loanDate" << QJsonValue("2026-02-30")
+                                            << "\"loanDate\" is missing or not a date (YYYY-MM-DD)";
+    QTest::newRow("two terms left to compute") << "amount" << QJsonValue(QJsonValue::Null)
+                                               << "more than one of amount, annual rate, number of payments and "
+                                                  "payment is null";
+}
+
+// One message naming the file and what is wrong; the loan open stays, typed
+// and unsaved.
+void PlannerWindowTest::refusesAFileItCannotRead()
+{
+    QFETCH(QString, key);
+    QFETCH(QJsonValue, value);
+    QFETCH(QString, problem);
+    fillIn300000();
+    QFile good(saveAs(QStringLiteral("good.loan.json")));
+    QVERIFY(good.open(QIODevice::ReadOnly));
+    QJsonObject loan = QJsonDocument::fromJson(good.readAll()).object();
+    QCOMPARE(loan.value(QStringLiteral("payment")), QJsonValue(QJsonValue::Null));
+    if (value.isUndefined())
+        loan.remove(key);
+    else if (!key.isEmpty())
+        loan.insert(key, value);
+    QFile bad(m_folder.filePath(QStringLiteral("bad.loan.json")));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write(key.isEmpty() ? QByteArray("{") : QJsonDocument(loan).toJson());
+    bad.close();
+    field("amount")->setText(QStringLiteral("1,000"));
+
+    QVERIFY(!m_window->openFile(bad.fileName()));
+    QCOMPARE(m_fakes.messages.texts(),
+             QStringList{QStringLiteral("The file %1 could not be opened: %2.").arg(bad.fileName(), problem)});
+    QCOMPARE(field("amount")->text(), QStringLiteral("1,000"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("good.loan.json[*] - Loan Planner"));
+    QVERIFY(m_window->isWindowModified());
+}
+
+// Any edit marks the loan; closing it then asks, and Cancel keeps it open.
+void PlannerWindowTest::closingWithChangesAsks()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Untitled[*] - Loan Planner"));
+    QVERIFY(!m_window->isWindowModified());
+    QTest::keyClicks(field("amount"), "1");
+    QVERIFY(m_window->isWindowModified());
+    m_fakes.messages.answers.enqueue(app::Answer::Cancel);
+    QVERIFY(!m_window->close());
+    QCOMPARE(m_fakes.messages.shown.size(), 1);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(field("amount")->text(), QStringLiteral("1"));
+}
+
+void PlannerWindowTest::recentFiles_data()
+{
+    QTest::addColumn<QStringList>("recent");
+    QTest::addColumn<QString>("opened");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("a new file goes first") << QStringList{"/a", "/b"} << "/c" << QStringList{"/c", "/a", "/b"};
+    QTest::newRow("a listed file moves to the front, once")
+        << QStringList{"/a", "/b", "/c"} << "/b" << QStringList{"/b", "/a", "/c"};
+    QTest::newRow("the oldest of six falls off")
+        << QStringList{"/1", "/2", "/3", "/4", "/5", "/6"} << "/7" << QStringList{"/7", "/1", "/2", "/3", "/4", "/5"};
+}
+
+// The list itself, then what a saved file leaves in the settings.
+void PlannerWindowTest::recentFiles()
+{
+    QFETCH(QStringList, recent);
+    QFETCH(QString, opened);
+    QFETCH(QStringList, expected);
+    QCOMPARE(loan_planner::withRecentFile(recent, opened), expected);
+    fillIn300000();
+    const QString saved = saveAs(QStringLiteral("recent.loan.json"));
+    QCOMPARE(QSettings().value(QStringLiteral("loanPlanner/recentFiles")).toStringList(), QStringList{saved});
 }
 
 QTEST_MAIN(PlannerWindowTest)
