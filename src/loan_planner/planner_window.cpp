@@ -685,7 +685,8 @@ void PlannerWindow::clearPlan()
 // Any edit of a field or a list makes the loan one with unsaved changes.
 void PlannerWindow::connectChanges()
 {
-    for (QLineEdit* field : findChildren<QLineEdit*>())
+    for (QLineEdit* field :
+         {m_amount, m_annualRate, m_payments, m_years, m_payment, m_balloon, m_fees, m_extraPerPayment})
         connect(field, &QLineEdit::textChanged, this, &PlannerWindow::markChanged);
     for (QComboBox* field : {m_paymentsPerYear, m_compounding, m_interestRule, m_paymentRounding, m_interestRounding})
         connect(field, &QComboBox::currentIndexChanged, this, &PlannerWindow::markChanged);

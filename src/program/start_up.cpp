@@ -9,6 +9,10 @@ namespace program {
 
 void nameApplication()
 {
+    // The settings (recent files, the last folder) live under these names:
+    // ~/.config/Kelvarn/Kelvarn.conf on Linux.
+    QGuiApplication::setOrganizationName(app::applicationTitle());
+    QGuiApplication::setOrganizationDomain(QStringLiteral("example.com"));
     QGuiApplication::setApplicationName(app::applicationTitle());
     QGuiApplication::setApplicationVersion(app::applicationVersion());
     QGuiApplication::setDesktopFileName(QStringLiteral("com.example.dorvantix"));

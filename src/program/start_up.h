@@ -10,9 +10,10 @@
 
 namespace program {
 
-// The application's name, version and desktop entry (packaging/ names the entry
-// after the same id). Needs no application object, so main() can name the
-// program before it reads the command line.
+// The application's organisation and name (which place its settings), its
+// version and desktop entry (packaging/ names the entry after the same id).
+// Needs no application object, so main() can name the program before it
+// reads the command line.
 void nameApplication();
 
 // Names the application too, and opens fileToOpen (a loan file, .loan.json,

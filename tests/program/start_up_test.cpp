@@ -27,6 +27,7 @@ void StartUpTest::greetsThenShowsTheMainWindow()
              QStringList{QStringLiteral("Welcome to Quandrel Calculator!\r\nPress INFO for more information")});
     QVERIFY(QTest::qWaitForWindowExposed(form1.get()));
     QCOMPARE(QGuiApplication::applicationName(), QStringLiteral("Kelvarn"));
+    QCOMPARE(QGuiApplication::organizationName(), QStringLiteral("Kelvarn"));
     QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("com.example.dorvantix"));
     QVERIFY(watchdog.intercepted().isEmpty());
 }
