@@ -17,10 +17,10 @@ namespace loan_planner {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("loan_planner::LoanFile", text);
-}
+// The problems a file can have, in the user's language.
+class LoanFile {
+    Q_DECLARE_TR_FUNCTIONS(loan_planner::LoanFile)
+};
 
 // Each choice's name in the file, by the enum's value.
 constexpr const char* interestRules[] = {"perPeriod", "actual365", "actual360"};
@@ -58,31 +58,31 @@ public:
         if (nullable && value.isNull())
             return std::nullopt;
         if (!value.isDouble()) {
-            fail(tr("\"%1\" is missing or not a number").arg(QLatin1String(key)));
+            fail(LoanFile::tr("\"%1\" is missing or not a number").arg(QLatin1String(key)));
             return std::nullopt;
         }
         return value.toDouble();
     }
 
     // A whole number from low to high.
-    std::int64_t whole(const QJsonObject& object, const char* key, std::int64_t low, std::int64_t high)
+    qint64 whole(const QJsonObject& object, const char* key, qint64 low, qint64 high)
     {
         const std::optional<double> value = number(object, key);
         if (!value)
             return low;
         if (!(*value >= double(low) && *value <= double(high) && *value == std::floor(*value))) {
-            fail(tr("\"%1\" is not a whole number from %2 to %3").arg(QLatin1String(key)).arg(low).arg(high));
+            fail(LoanFile::tr("\"%1\" is not a whole number from %2 to %3").arg(QLatin1String(key)).arg(low).arg(high));
             return low;
         }
-        return std::int64_t(*value);
+        return qint64(*value);
     }
 
     template <std::size_t N>
     int listed(const QJsonObject& object, const char* key, const int (&counts)[N])
     {
-        const std::int64_t value = whole(object, key, 0, 365);
+        const qint64 value = whole(object, key, 0, 365);
         if (m_ok && std::find(std::begin(counts), std::end(counts), value) == std::end(counts))
-            fail(tr("\"%1\" is not a count the planner offers").arg(QLatin1String(key)));
+            fail(LoanFile::tr("\"%1\" is not a count the planner offers").arg(QLatin1String(key)));
         return int(value);
     }
 
@@ -94,15 +94,15 @@ public:
             if (text == QLatin1String(names[i]))
                 return Enum(i);
         }
-        fail(tr("\"%1\" is missing or not one of its names").arg(QLatin1String(key)));
+        fail(LoanFile::tr("\"%1\" is missing or not one of its names").arg(QLatin1String(key)));
         return Enum(0);
     }
 
-    std::int64_t date(const QJsonObject& object, const char* key)
+    qint64 date(const QJsonObject& object, const char* key)
     {
         const QDate date = QDate::fromString(object.value(QLatin1String(key)).toString(), Qt::ISODate);
         if (!date.isValid()) {
-            fail(tr("\"%1\" is missing or not a date (YYYY-MM-DD)").arg(QLatin1String(key)));
+            fail(LoanFile::tr("\"%1\" is missing or not a date (YYYY-MM-DD)").arg(QLatin1String(key)));
             return 0;
         }
         return dayNumberOf(date);
@@ -112,7 +112,7 @@ public:
     {
         const QJsonValue value = object.value(QLatin1String(key));
         if (!value.isArray())
-            fail(tr("\"%1\" is missing or not a list").arg(QLatin1String(key)));
+            fail(LoanFile::tr("\"%1\" is missing or not a list").arg(QLatin1String(key)));
         return value.toArray();
     }
 
@@ -121,7 +121,7 @@ private:
     bool m_ok = true;
 };
 
-QString isoDate(std::int64_t dayNumber)
+QString isoDate(qint64 dayNumber)
 {
     return dateOf(dayNumber).toString(Qt::ISODate);
 }
@@ -186,17 +186,17 @@ std::optional<PlannerTerms> readLoanFile(const QByteArray& bytes, QString* probl
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     Reader read(problem);
     if (error.error != QJsonParseError::NoError) {
-        read.fail(tr("it is not JSON (%1 at character %2)").arg(error.errorString()).arg(error.offset + 1));
+        read.fail(LoanFile::tr("it is not JSON (%1 at character %2)").arg(error.errorString()).arg(error.offset + 1));
         return std::nullopt;
     }
     if (!document.isObject()) {
-        read.fail(tr("it holds no loan"));
+        read.fail(LoanFile::tr("it holds no loan"));
         return std::nullopt;
     }
     const QJsonObject file = document.object();
     const std::optional<double> format = read.number(file, "format");
     if (format && *format > loanFileFormat) {
-        read.fail(tr("it was written by a newer version of the program (format %1; this one reads up to %2)")
+        read.fail(LoanFile::tr("it was written by a newer version of the program (format %1; this one reads up to %2)")
                       .arg(*format)
                       .arg(loanFileFormat));
         return std::nullopt;
@@ -205,12 +205,12 @@ std::optional<PlannerTerms> readLoanFile(const QByteArray& bytes, QString* probl
 
     PlannerTerms terms;
     finance::LoanTerms& loan = terms.loan;
-    const std::int64_t maxNumber = finance::maxScheduleRows + 1;
+    const qint64 maxNumber = finance::maxScheduleRows + 1;
     const auto mainTerm = [&](const char* key, finance::LoanTerm term) {
         const std::optional<double> value = read.number(file, key, true);
         if (!value && read.ok()) {
             if (terms.unknown)
-                read.fail(tr("more than one of amount, annual rate, number of payments and payment is null"));
+                read.fail(LoanFile::tr("more than one of amount, annual rate, number of payments and payment is null"));
             terms.unknown = term;
         }
         return value;
@@ -226,7 +226,7 @@ std::optional<PlannerTerms> readLoanFile(const QByteArray& bytes, QString* probl
     loan.loanDate = read.date(file, "loanDate");
     loan.firstPayment = read.date(file, "firstPayment");
     if (read.ok() && loan.firstPayment < loan.loanDate)
-        read.fail(tr("the first payment falls before the loan date"));
+        read.fail(LoanFile::tr("the first payment falls before the loan date"));
     loan.fees = read.number(file, "fees").value_or(0);
     loan.interestRule = read.name<finance::InterestRule>(file, "interestRule", interestRules);
     loan.paymentRounding = read.name<finance::PaymentRounding>(file, "paymentRounding", paymentRoundings);
