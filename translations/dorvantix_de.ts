@@ -198,6 +198,10 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
         <source>&amp;Loan Planner...</source>
         <translation>&amp;Kreditplaner...</translation>
     </message>
+    <message>
+        <source>Co&amp;mparison...</source>
+        <translation>&amp;Vergleich...</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

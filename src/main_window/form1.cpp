@@ -8,6 +8,7 @@
 #include "app/form_button.h"
 #include "main_window/tab_strip.h"
 #include "cash_flows/cash_flow_window.h"
+#include "comparison/comparison_window.h"
 #include "info_window/form3.h"
 #include "loan_planner/planner_window.h"
 #include "schedule/schedule_window.h"
@@ -138,6 +139,8 @@ void Form1::createMenus()
     m_cashFlowsAction->setObjectName(QStringLiteral("cashFlowsAction"));
     m_loanPlannerAction = tools->addAction(tr("&Loan Planner..."));
     m_loanPlannerAction->setObjectName(QStringLiteral("loanPlannerAction"));
+    m_comparisonAction = tools->addAction(tr("Co&mparison..."));
+    m_comparisonAction->setObjectName(QStringLiteral("comparisonAction"));
     tools->addSeparator();
     m_paymentsAtStart = tools->addAction(tr("Payments at Period &Start"));
     m_paymentsAtStart->setObjectName(QStringLiteral("paymentsAtStart"));
@@ -227,6 +230,7 @@ void Form1::connectHandlers()
     connect(m_scheduleAction, &QAction::triggered, this, handler(&Form1::Schedule_Click));
     connect(m_cashFlowsAction, &QAction::triggered, this, handler(&Form1::openCashFlows));
     connect(m_loanPlannerAction, &QAction::triggered, this, handler(&Form1::openLoanPlanner));
+    connect(m_comparisonAction, &QAction::triggered, this, handler(&Form1::openComparison));
 }
 
 void Form1::load()

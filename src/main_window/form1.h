@@ -18,6 +18,7 @@
 
 #include "app/platform.h"
 #include "app/window_slot.h"
+#include "comparison/pins.h"
 #include "finance/amortization.h"
 
 #include <QMainWindow>
@@ -26,6 +27,9 @@
 
 namespace cash_flows {
 class CashFlowWindow;
+}
+namespace comparison {
+class ComparisonWindow;
 }
 namespace loan_planner {
 class PlannerWindow;
@@ -73,6 +77,7 @@ public:
     void paymentTimingToggled();
     void openCashFlows();
     void openLoanPlanner();
+    void openComparison();
     // A file given to the program: opens its window (as the Tools menu does)
     // with the file in it.
     void openLoanFile(const QString& fileName);
@@ -128,11 +133,16 @@ private:
     QAction* m_scheduleAction = nullptr;
     QAction* m_cashFlowsAction = nullptr;
     QAction* m_loanPlannerAction = nullptr;
+    QAction* m_comparisonAction = nullptr;
     QAction* m_paymentsAtStart = nullptr;
     QLabel* m_timingMarker = nullptr;
 
     // The timing of payments, handed to the secondary windows.
     app::PaymentTimingSetting* m_timing = nullptr;
+
+    // The loans kept for comparison, for as long as the program runs: made
+    // before the windows that show or add to them, so it outlives them.
+    comparison::Pins m_pins{m_platform.messages};
 
     // The secondary windows: at most one of each.
     app::WindowSlot<Form2> m_form2;
@@ -140,6 +150,7 @@ private:
     app::WindowSlot<schedule::ScheduleWindow> m_schedule;
     app::WindowSlot<cash_flows::CashFlowWindow> m_cashFlows;
     app::WindowSlot<loan_planner::PlannerWindow> m_planner;
+    app::WindowSlot<comparison::ComparisonWindow> m_comparison;
 
     // Working numbers of the run; they keep their last values between runs,
     // and check_n and check_n1 read the periods n.

@@ -4,6 +4,7 @@
 
 #include "app/payment_timing.h"
 #include "cash_flows/cash_flow_window.h"
+#include "comparison/comparison_window.h"
 #include "info_window/form3.h"
 #include "loan_planner/planner_window.h"
 #include "sensitivity/form2.h"
@@ -17,7 +18,7 @@ void Form1::Command2_Click()
 
 void Form1::endApplication()
 {
-    if (m_cashFlows.close() && m_planner.close())
+    if (m_cashFlows.close() && m_planner.close() && m_comparison.close())
         m_platform.lifetime.endApplication();
 }
 
@@ -93,7 +94,18 @@ void Form1::openCashFlows()
 // The planner's payments fall when the Tools menu's switch says.
 void Form1::openLoanPlanner()
 {
-    m_planner.open([this] { return new loan_planner::PlannerWindow(m_platform, *m_timing); });
+    m_planner.open([this] {
+        auto* planner = new loan_planner::PlannerWindow(m_platform, *m_timing);
+        // A kept loan outlives the planner that kept it.
+        connect(planner, &loan_planner::PlannerWindow::keptForComparison, this,
+                [this, planner](const loan_planner::PinnedLoan& loan) { m_pins.add(loan, planner); });
+        return planner;
+    });
+}
+
+void Form1::openComparison()
+{
+    m_comparison.open([this] { return new comparison::ComparisonWindow(m_platform, m_pins); });
 }
 
 void Form1::openLoanFile(const QString& fileName)

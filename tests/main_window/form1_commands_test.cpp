@@ -5,12 +5,14 @@
 
 #include "app/qt_lifetime.h"
 #include "cash_flows/cash_flow_window.h"
+#include "comparison/comparison_window.h"
 #include "info_window/form3.h"
 #include "loan_planner/planner_window.h"
 #include "sensitivity/form2.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
+#include <QTableView>
 #include <QApplication>
 #include <QTimer>
 
@@ -282,6 +284,15 @@ void Form1CommandsTest::documentWindowsOpenOnceAndAreAskedBeforeTheProgramEnds()
     d.control<QAction>("loanPlannerAction")->trigger();
     QCOMPARE(openWindows<cash_flows::CashFlowWindow>().size(), 1);
     QCOMPARE(openWindows<loan_planner::PlannerWindow>().size(), 1);
+
+    // A loan the planner keeps joins the comparison, which the main window holds.
+    d.control<QAction>("comparisonAction")->trigger();
+    QCOMPARE(openWindows<comparison::ComparisonWindow>().size(), 1);
+    const QAbstractItemModel* compared =
+        openWindows<comparison::ComparisonWindow>().first()->findChild<QTableView*>()->model();
+    const int columns = compared->columnCount();
+    emit openWindows<loan_planner::PlannerWindow>().first()->keptForComparison({});
+    QCOMPARE(compared->columnCount(), columns + 1);
 
     cash_flows::CashFlowWindow* flows = openWindows<cash_flows::CashFlowWindow>().first();
     flows->setWindowModified(true);

@@ -285,6 +285,10 @@ void Form1LayoutTest::menusAsDesigned()
         {"&File", {{"&Exit", "Exit", {}}}},
         {"&Tools",
          {{"&Amortization Schedule...", "scheduleAction", QKeySequence(Qt::CTRL | Qt::Key_M)},
+          {"&Cash Flows...", "cashFlowsAction", {}},
+          {"&Loan Planner...", "loanPlannerAction", {}},
+          {"Co&mparison...", "comparisonAction", {}},
+          {"", "", {}},
           {"Payments at Period &Start", "paymentsAtStart", QKeySequence(Qt::CTRL | Qt::Key_B)}}},
         {"&Help", {{"&About", "About", {}}}},
     };

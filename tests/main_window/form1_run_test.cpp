@@ -108,7 +108,10 @@ void Form1RunTest::switchingTheTimingRunsTheAnswerOnShowAgain()
     d.paymentsAtStart()->trigger();
     QCOMPARE(d.field(4)->text(), QStringLiteral("-147.95"));
     d.control<QAction>("scheduleAction")->trigger();
-    auto* schedule = qobject_cast<QTableView*>(QApplication::focusWidget());
+    QTableView* schedule = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->findChild<QTableView*>(QStringLiteral("table")))
+            schedule = window->findChild<QTableView*>(QStringLiteral("table"));
     QVERIFY(schedule);
     QCOMPARE(schedule->model()->index(0, 2).data().toString(), QStringLiteral("0.00"));
 
