@@ -351,6 +351,10 @@ QMenuBar* PlannerWindow::makeMenu()
     m_recentFiles->setObjectName(QStringLiteral("recentFiles"));
     connect(m_recentFiles, &QMenu::aboutToShow, this, app::guarded(this, m_platform.messages, &PlannerWindow::showRecentFiles));
     file->addSeparator();
+    // Printing joins the schedule's context menu and the File menu.
+    const app::PrintActions printing = app::addPrintActions(m_table, *this, m_platform);
+    file->addActions({printing.print, printing.exportPdf});
+    file->addSeparator();
     QAction* close = file->addAction(tr("&Close"));
     close->setShortcut(QKeySequence::Close);
     connect(close, &QAction::triggered, this, &QWidget::close);
@@ -990,6 +994,26 @@ QString PlannerWindow::refusalText(finance::LoanPlan::Refusal refusal)
         break;
     }
     return {};
+}
+
+app::PrintDocument PlannerWindow::printDocument() const
+{
+    app::PrintDocument document;
+    document.title = tr("Loan Planner");
+    document.computed = QDateTime::currentDateTime();
+    for (const QLineEdit* field : {m_amount, m_annualRate, m_payments, m_payment, m_balloon, m_fees, m_extraPerPayment})
+        if (!field->text().isEmpty())
+            document.inputs.append({field->accessibleName(), field->text()});
+    for (const QComboBox* choice : {m_paymentsPerYear, m_compounding, m_interestRule, m_paymentRounding, m_interestRounding})
+        document.inputs.append({choice->accessibleName(), choice->currentText()});
+    for (const QDateEdit* date : {m_loanDate, m_firstPayment})
+        document.inputs.append({date->accessibleName(), date->text()});
+    document.table = m_model;
+    document.lastRowIsTotal = m_model->tableRowCount() > 0;
+    for (const QLabel* value : m_summaryValues)
+        if (!value->text().isEmpty() && value->isVisibleTo(this))
+            document.results.append({value->accessibleName(), value->text()});
+    return document;
 }
 
 }  // namespace loan_planner

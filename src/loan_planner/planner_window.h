@@ -9,6 +9,7 @@
 // typed is lost without asking.
 #pragma once
 
+#include "app/table_print.h"
 #include "app/payment_timing.h"
 #include "app/platform.h"
 #include "finance/loan_plan.h"
@@ -37,7 +38,7 @@ namespace loan_planner {
 
 class PlanModel;
 
-class PlannerWindow : public QWidget {
+class PlannerWindow : public QWidget, public app::PrintSource {
     Q_OBJECT
 public:
     // The planner's payments fall as timing says, except that a loan file
@@ -64,6 +65,9 @@ public:
     static QString ruleText();
     // Why a plan was refused, in one sentence.
     static QString refusalText(finance::LoanPlan::Refusal refusal);
+
+    // The terms as typed, the schedule with its totals and the summary on show.
+    app::PrintDocument printDocument() const override;
 
 signals:
     void keptForComparison(const loan_planner::PinnedLoan& loan);

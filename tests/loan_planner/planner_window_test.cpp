@@ -155,6 +155,15 @@ void PlannerWindowTest::plansExamples()
         QCOMPARE(summary("interestSaved"), interestSaved);
     if (!apr.isEmpty())
         QCOMPARE(summary("apr"), apr);
+
+    // A printout has the schedule with its total row and the summary on show.
+    const app::PrintDocument printed = m_window->printDocument();
+    QVERIFY(printed.lastRowIsTotal);
+    QStringList results;
+    for (const app::PrintedLine& line : printed.results)
+        results.append(line.caption + QLatin1String(": ") + line.value);
+    QVERIFY2(results.contains("Total interest: " + totalInterest), qPrintable(results.join(" | ")));
+    QCOMPARE(results.contains("Interest saved: " + interestSaved), !interestSaved.isEmpty());
 }
 
 void PlannerWindowTest::eventsTypedIntoLists_data()
