@@ -1,6 +1,7 @@
 #include "app/unsaved_changes.h"
 
 #include <QCoreApplication>
+#include <QWidget>
 
 namespace app {
 
@@ -13,6 +14,21 @@ Answer askToSaveChanges(MessageBox& messages, QWidget* parent, const QString& do
     question.icon = Icon::Warning;
     question.buttons = Buttons::SaveDiscardCancel;
     return messages.show(parent, question);
+}
+
+bool mayLoseChanges(MessageBox& messages, QWidget* window, const QString& documentName,
+                    const std::function<bool()>& save)
+{
+    if (!window->isWindowModified())
+        return true;
+    switch (askToSaveChanges(messages, window, documentName)) {
+    case Answer::Save:
+        return save();
+    case Answer::Discard:
+        return true;
+    default:
+        return false;
+    }
 }
 
 QString documentTitle(const QString& documentName, const QString& windowName)

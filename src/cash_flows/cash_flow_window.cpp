@@ -470,16 +470,7 @@ void CashFlowWindow::paste()
 
 bool CashFlowWindow::mayReplaceList()
 {
-    if (!isWindowModified())
-        return true;
-    switch (app::askToSaveChanges(m_platform.messages, this, documentName())) {
-    case app::Answer::Save:
-        return save();
-    case app::Answer::Discard:
-        return true;
-    default:
-        return false;
-    }
+    return app::mayLoseChanges(m_platform.messages, this, documentName(), [this] { return save(); });
 }
 
 void CashFlowWindow::closeEvent(QCloseEvent* event)

@@ -724,16 +724,7 @@ void PlannerWindow::updateTitle()
 
 bool PlannerWindow::mayReplaceLoan()
 {
-    if (!isWindowModified())
-        return true;
-    switch (app::askToSaveChanges(m_platform.messages, this, documentName())) {
-    case app::Answer::Save:
-        return save();
-    case app::Answer::Discard:
-        return true;
-    default:
-        return false;
-    }
+    return app::mayLoseChanges(m_platform.messages, this, documentName(), [this] { return save(); });
 }
 
 void PlannerWindow::closeEvent(QCloseEvent* event)
