@@ -3,6 +3,7 @@
 // clicked. Run through scripts/screenshots.sh.
 #include "cash_flows/cash_flow_window.h"
 #include "chart/chart_window.h"
+#include "comparison/comparison_window.h"
 #include "fakes.h"
 #include "info_window/form3.h"
 #include "loan_planner/planner_window.h"
@@ -176,6 +177,15 @@ int main(int argc, char* argv[])
     // The headless screen is smaller than a desktop's: the window takes the size a desktop gives it.
     planner->resize(1180, 780);
     saved = save(planner, folder, "loan_planner.png") && saved;
+
+    // That loan and the same without the extra, kept and compared.
+    click(planner, "keep");
+    type(control<QLineEdit>(planner, "extraPerPayment"), QString());
+    click(planner, "keep");
+    chooseFromMenuBar(&form1, "Tools", "comparisonAction");
+    auto* comparison = openedWindow<comparison::ComparisonWindow>();
+    comparison->resize(900, 720);
+    saved = save(comparison, folder, "comparison.png") && saved;
 
     click(&form1, "Command4");
     saved = save(openedWindow<Form3>(), folder, "information_window.png") && saved;
