@@ -3,6 +3,7 @@
 // a loan of as many payments; also the plan and its APR alone.
 //   loan_planner_bench [repetitions]
 // Run with QT_QPA_PLATFORM=offscreen on a Release build.
+#include "app/memory_policy.h"
 #include "app/vector_state.h"
 #include "finance/calendar.h"
 #include "finance/loan_plan.h"
@@ -99,6 +100,8 @@ double libraryMilliseconds(int repetitions, Work work)
 int main(int argc, char** argv)
 {
     const int repetitions = bench::repetitions(argc, argv);
+    // As the program starts.
+    app::keepLargeBlocksForReuse();
     QApplication app(argc, argv);
     // Monthly payments; the planner's dates start one month after today's
     // loan date, the library's alone on 2027-01-31.

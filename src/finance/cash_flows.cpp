@@ -318,11 +318,18 @@ std::optional<FlowSeries> coarseSeries(const FlowSeries& series)
 
 std::optional<double> singleRate(const FlowSeries& series);
 
+// Ends of a stretch of sigma and the present values there.
+struct Stretch {
+    double low;
+    double high;
+    double atLow;
+    double atHigh;
+};
+
 // sigma's stretch within [low, high] holding the rate, found from the rate of
 // the merged flows with a few values of the whole series; empty when it
 // finds none short of the whole search.
-std::optional<std::pair<double, double>> nearStretch(const FlowSeries& series, OneRateValue& value, double low,
-                                                     double high)
+std::optional<Stretch> nearStretch(const FlowSeries& series, OneRateValue& value, double low, double high)
 {
     const std::optional<FlowSeries> coarse = coarseSeries(series);
     if (!coarse || coarse->values.empty())
@@ -339,7 +346,7 @@ std::optional<std::pair<double, double>> nearStretch(const FlowSeries& series, O
         const double atA = value(a);
         const double atB = value(b);
         if (atA != 0 && atB != 0 && (atA < 0) != (atB < 0))
-            return std::make_pair(a, b);
+            return Stretch{a, b, atA, atB};
     }
 }
 
@@ -351,14 +358,12 @@ std::optional<double> singleRate(const FlowSeries& series)
     auto value = [&](double sigma) { return presentValue(sigma); };
     const double low = detail::lowestLogRate() / series.stepsPerYear;
     const double high = detail::highestLogRate() / series.stepsPerYear;
-    std::optional<std::pair<double, double>> stretch;
+    std::optional<Stretch> stretch;
     if (series.values.size() >= coarseFrom)
         stretch = nearStretch(series, presentValue, low, high);
     if (!stretch)
-        stretch = std::make_pair(low, high);
-    const double atLow = value(stretch->first);
-    const double atHigh = value(stretch->second);
-    if (atLow == 0 || atHigh == 0 || (atLow < 0) == (atHigh < 0))
+        stretch = Stretch{low, high, value(low), value(high)};
+    if (stretch->atLow == 0 || stretch->atHigh == 0 || (stretch->atLow < 0) == (stretch->atHigh < 0))
         return std::nullopt;
     // Down to a few units in the last place, or 1e-19 in log(1 + rate) near 0.
     const double floor = 1e-19 / series.stepsPerYear;
@@ -367,7 +372,7 @@ std::optional<double> singleRate(const FlowSeries& series)
     };
     std::uintmax_t iterations = 200;
     const std::pair<double, double> bracket = boost::math::tools::toms748_solve(
-        value, stretch->first, stretch->second, atLow, atHigh, closeEnough, iterations);
+        value, stretch->low, stretch->high, stretch->atLow, stretch->atHigh, closeEnough, iterations);
     const double rate = std::expm1((bracket.first + bracket.second) / 2 * series.stepsPerYear);
     if (!detail::withinSearch(rate))
         return std::nullopt;

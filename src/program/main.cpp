@@ -1,3 +1,4 @@
+#include "app/memory_policy.h"
 #include "app/platform.h"
 #include "app/print_dialog.h"
 #include "app/qt_file_dialog.h"
@@ -12,6 +13,7 @@
 
 int main(int argc, char* argv[])
 {
+    app::keepLargeBlocksForReuse();
     program::nameApplication();
     if (const auto status = program::answerHelpOrVersion(argc, argv))
         return *status;
