@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/context_menu_key.h"
+#include "app/window_places.h"
 
 #include <QGuiApplication>
 
@@ -9,7 +10,7 @@ namespace program {
 
 void nameApplication()
 {
-    // The settings (recent files, the last folder) live under these names:
+    // The settings (window places, the last folder, recent files) live under these names:
     // ~/.config/Kelvarn/Kelvarn.conf on Linux.
     QGuiApplication::setOrganizationName(app::applicationTitle());
     QGuiApplication::setOrganizationDomain(QStringLiteral("example.com"));
@@ -22,6 +23,7 @@ std::unique_ptr<Form1> startUp(app::Platform& platform, const QString& fileToOpe
 {
     nameApplication();
     app::installContextMenuKey();
+    app::rememberWindowPlaces();
     auto form1 = std::make_unique<Form1>(platform);
     form1->load();
     form1->show();
