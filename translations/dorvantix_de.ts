@@ -1158,14 +1158,14 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
     </message>
     <message>
         <source>&amp;Balloon</source>
-        <translation>&amp;Schlusszahlung</translation>
+        <translation>S&amp;chlusszahlung</translation>
     </message>
     <message>
         <source>&amp;Loan date</source>
-        <translation>Auszahlungs&amp;datum</translation>
+        <translation>Auszahlung&amp;sdatum</translation>
     </message>
     <message>
-        <source>&amp;First payment</source>
+        <source>First pay&amp;ment</source>
         <translation>Erste Zah&amp;lung</translation>
     </message>
     <message>
@@ -1265,7 +1265,7 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
         <translation>Rate &amp;konstant halten</translation>
     </message>
     <message>
-        <source>Keep the ter&amp;m</source>
+        <source>Keep t&amp;he term</source>
         <translation>Lau&amp;fzeit konstant halten</translation>
     </message>
     <message>
@@ -1293,7 +1293,7 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
         <translation>&amp;Berechnen</translation>
     </message>
     <message>
-        <source>&amp;Help</source>
+        <source>Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>

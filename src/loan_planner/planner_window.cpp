@@ -197,7 +197,7 @@ QWidget* PlannerWindow::makeTerms()
     m_payment = addField<QLineEdit>(form, tr("Pa&yment"), "payment");
     m_balloon = addField<QLineEdit>(form, tr("&Balloon"), "balloon");
     m_loanDate = addField<QDateEdit>(form, tr("&Loan date"), "loanDate");
-    m_firstPayment = addField<QDateEdit>(form, tr("&First payment"), "firstPayment");
+    m_firstPayment = addField<QDateEdit>(form, tr("First pay&ment"), "firstPayment");
     for (QDateEdit* date : {m_loanDate, m_firstPayment}) {
         date->setDisplayFormat(shownDateFormat());
         date->setCalendarPopup(true);
@@ -262,7 +262,7 @@ QWidget* PlannerWindow::makeEvents()
     extraButtons->addStretch();
     extras->addLayout(extraButtons);
     m_keepPayment = new QRadioButton(tr("&Keep the payment"));
-    m_keepTerm = new QRadioButton(tr("Keep the ter&m"));
+    m_keepTerm = new QRadioButton(tr("Keep t&he term"));
     m_keepPayment->setObjectName(QStringLiteral("keepPayment"));
     m_keepTerm->setObjectName(QStringLiteral("keepTerm"));
     m_keepPayment->setChecked(true);
@@ -298,7 +298,8 @@ QWidget* PlannerWindow::makeSummary()
     auto* buttons = new QHBoxLayout;
     m_calculate = new QPushButton(tr("&Calculate"));
     m_calculate->setObjectName(QStringLiteral("calculate"));
-    m_help = new QPushButton(tr("&Help"));
+    // F1 is its key: every letter of "Help" is taken by a field.
+    m_help = new QPushButton(tr("Help"));
     m_help->setObjectName(QStringLiteral("help"));
     m_keep = new QPushButton(tr("Keep for Comparison"));
     m_keep->setObjectName(QStringLiteral("keep"));

@@ -333,9 +333,11 @@ void CashFlowWindowTest::closeAsksForChanges()
     QTRY_VERIFY(!m_window);
 }
 
-// Every field's accessible name is its caption, in German too.
+// Every field's accessible name is its caption, in German too, and no two
+// captions share an Alt key in either language.
 void CashFlowWindowTest::germanCaptions()
 {
+    QCOMPARE(testing_support::clashingMnemonics(m_window), QStringList());
     const testing_support::InGerman german;
     QVERIFY(german.installed);
     delete m_window.data();
@@ -350,6 +352,7 @@ void CashFlowWindowTest::germanCaptions()
     QCOMPARE(names, (QStringList{"Zahlungen", "Zinssatz (%)", "Finanzierungszins (%)", "Wiederanlagezins (%)",
                                  "Kapitalwert", "Interner Zinsfuß", "Modifizierter interner Zinsfuß",
                                  "Amortisationsdauer", "Dynamische Amortisationsdauer"}));
+    QCOMPARE(testing_support::clashingMnemonics(m_window), QStringList());
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Unbenannt[*] - Zahlungsströme"));
     QCOMPARE(model()->headerData(FlowTableModel::Amount, Qt::Horizontal).toString(), QStringLiteral("Betrag"));
 }

@@ -157,6 +157,8 @@ void ComparisonTest::csvKeepsFiguresPlain()
         const testing_support::InGerman german;
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         comparison::ComparisonWindow window(m_fakes.platform, *m_pins);
+        QCOMPARE(testing_support::clashingMnemonics(&window), QStringList());
+        QCOMPARE(testing_support::clashingMnemonics(m_window), QStringList());
         auto* view = window.findChild<QTableView*>(QStringLiteral("table"));
         QCOMPARE(view->model()->index(ComparisonModel::TotalInterest, 1).data().toString(),
                  QStringLiteral("\u2605 279.186,52"));

@@ -29,6 +29,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 using loan_planner::PlanModel;
 using loan_planner::PlannerWindow;
 
@@ -47,6 +49,8 @@ private slots:
     void refusesInOneMessage();
     void fileCellsInEnglish();
     void speaksGerman();
+    void altKeysAreUnique_data();
+    void altKeysAreUnique();
     void savedLoanOpensAsItWas_data();
     void savedLoanOpensAsItWas();
     void refusesAFileItCannotRead_data();
@@ -184,7 +188,7 @@ void PlannerWindowTest::eventsTypedIntoLists_data()
 }
 
 // A row is added with Insert, its cells typed (Tab between them, Return
-// closes the cell) and the plan calculated with Return; Alt+M keeps the term.
+// closes the cell) and the plan calculated with Return; Alt+H keeps the term.
 void PlannerWindowTest::eventsTypedIntoLists()
 {
     QFETCH(QString, list);
@@ -199,7 +203,7 @@ void PlannerWindowTest::eventsTypedIntoLists()
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     if (keepTerm) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::AltModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_H, Qt::AltModifier);
         QTRY_VERIFY(m_window->findChild<QRadioButton*>(QStringLiteral("keepTerm"))->isChecked());
     }
     auto* events = m_window->findChild<QTableWidget*>(list);
@@ -286,6 +290,24 @@ void PlannerWindowTest::speaksGerman()
     QTest::keyClick(field("payments"), Qt::Key_Return);
     QCOMPARE(field("payment")->text(), QStringLiteral("1.896,20"));
     QCOMPARE(model().headerData(PlanModel::Date, Qt::Horizontal).toString(), QStringLiteral("Datum"));
+}
+
+void PlannerWindowTest::altKeysAreUnique_data()
+{
+    QTest::addColumn<bool>("german");
+    QTest::newRow("English") << false;
+    QTest::newRow("German") << true;
+}
+
+void PlannerWindowTest::altKeysAreUnique()
+{
+    QFETCH(bool, german);
+    std::optional<testing_support::InGerman> inGerman;
+    if (german)
+        inGerman.emplace();
+    open();
+    const QStringList clashes = testing_support::clashingMnemonics(m_window);
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral("; "))));
 }
 
 QStringList PlannerWindowTest::planCells() const

@@ -1,9 +1,15 @@
 #include "gui_fixture.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QDeadlineTimer>
+#include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMap>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTest>
 #include <QWidget>
 
@@ -72,6 +78,34 @@ void press(QMessageBox* box, QMessageBox::StandardButton button)
     box->reject();
     QTest::qFail(qPrintable(QStringLiteral("the box \"%1\" has no button %2").arg(box->text()).arg(button)),
                  __FILE__, __LINE__);
+}
+
+QStringList clashingMnemonics(const QWidget* window)
+{
+    QMap<QString, QStringList> captions;
+    const auto add = [&](const QWidget* widget, const QString& caption) {
+        const QKeySequence key = QKeySequence::mnemonic(caption);
+        if (!key.isEmpty() && widget->isVisibleTo(window))
+            captions[key.toString()].append(caption);
+    };
+    for (const QLabel* label : window->findChildren<QLabel*>())
+        if (label->buddy())
+            add(label, label->text());
+    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        add(button, button->text());
+    for (const QGroupBox* box : window->findChildren<QGroupBox*>())
+        add(box, box->title());
+    for (const QTabBar* tabs : window->findChildren<QTabBar*>())
+        for (int i = 0; i < tabs->count(); ++i)
+            add(tabs, tabs->tabText(i));
+    for (const QMenuBar* bar : window->findChildren<QMenuBar*>())
+        for (const QAction* action : bar->actions())
+            add(bar, action->text());
+    QStringList clashes;
+    for (auto key = captions.cbegin(); key != captions.cend(); ++key)
+        if (key->size() > 1)
+            clashes.append(key.key() + QStringLiteral(": ") + key->join(QStringLiteral(" | ")));
+    return clashes;
 }
 
 }  // namespace testing_support

@@ -58,6 +58,11 @@ std::shared_ptr<SeenBox> answerNextBox(QMessageBox::StandardButton button);
 // closed unanswered, so the test goes on.
 void press(QMessageBox* box, QMessageBox::StandardButton button);
 
+// The Alt keys that more than one of the window's own captions answer to
+// (field labels, buttons, group boxes, tabs and the menu bar's titles, as far
+// as they are visible), each with the captions: "Alt+F: &File | &First payment".
+QStringList clashingMnemonics(const QWidget* window);
+
 // The windows made while it lives speak German; English again after it.
 struct InGerman {
     bool installed = app::installTranslators(QLocale(QLocale::German, QLocale::Germany));
