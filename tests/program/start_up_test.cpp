@@ -6,16 +6,28 @@
 #include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 class StartUpTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void greetsThenShowsTheMainWindow();
     void opensTheFileNamed_data();
     void opensTheFileNamed();
 };
+
+// Start-up remembers window places and files: in the test's own settings,
+// empty at first, never the user's.
+void StartUpTest::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    program::nameApplication();
+    QSettings().clear();
+}
 
 void StartUpTest::greetsThenShowsTheMainWindow()
 {
