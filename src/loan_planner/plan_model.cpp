@@ -4,7 +4,6 @@
 #include "finance/calendar.h"
 
 #include <QDate>
-#include <QFont>
 #include <QLocale>
 
 namespace loan_planner {
@@ -29,7 +28,7 @@ std::int64_t dayNumberOf(const QDate& date)
     return finance::daysFromCivil(date.year(), date.month(), date.day());
 }
 
-PlanModel::PlanModel(QObject* parent) : QAbstractTableModel(parent) {}
+PlanModel::PlanModel(QObject* parent) : app::PaymentTableModel(ColumnCount, parent) {}
 
 void PlanModel::setPlan(finance::LoanPlan plan)
 {
@@ -38,47 +37,6 @@ void PlanModel::setPlan(finance::LoanPlan plan)
     m_shown = app::numberSymbols();
     m_dateFormat = shownDateFormat();
     endResetModel();
-}
-
-int PlanModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : tableRowCount();
-}
-
-int PlanModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
-QVariant PlanModel::data(const QModelIndex& index, int role) const
-{
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
-        return {};
-    switch (role) {
-    case Qt::DisplayRole:
-    case Qt::AccessibleTextRole:
-        return cellText(index.row(), index.column(), app::CellText::Shown);
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-    case Qt::FontRole:
-        if (index.row() == int(m_plan.rows.size())) {
-            QFont bold;
-            bold.setBold(true);
-            return bold;
-        }
-        return {};
-    default:
-        return {};
-    }
-}
-
-QVariant PlanModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
-        return {};
-    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return columnTitles(app::CellText::Shown).at(section);
-    return {};
 }
 
 QStringList PlanModel::columnTitles(app::CellText text) const
@@ -90,18 +48,9 @@ QStringList PlanModel::columnTitles(app::CellText text) const
     return titles;
 }
 
-int PlanModel::tableRowCount() const
+int PlanModel::paymentCount() const
 {
-    return m_plan.rows.empty() ? 0 : int(m_plan.rows.size()) + 1;
-}
-
-QStringList PlanModel::cells(int row, app::CellText text) const
-{
-    QStringList result;
-    result.reserve(ColumnCount);
-    for (int column = 0; column < ColumnCount; ++column)
-        result.append(cellText(row, column, text));
-    return result;
+    return int(m_plan.rows.size());
 }
 
 // The row after the payments is the total, which has no date and no balance.

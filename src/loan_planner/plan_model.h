@@ -1,14 +1,11 @@
 // The schedule of a planned loan as a table: one row per payment with its
-// date, then a "Total" row. The plan is kept as its numbers; a cell's text
-// is built only when a view draws or reads it, so a million rows show at the
-// speed of computing them.
+// date, then a "Total" row. The plan is kept as its numbers.
 #pragma once
 
-#include "app/table_export.h"
+#include "app/payment_table_model.h"
 #include "finance/finance.h"
 #include "finance/loan_plan.h"
 
-#include <QAbstractTableModel>
 #include <QString>
 
 #include <cstdint>
@@ -22,7 +19,7 @@ QString shownDateFormat();
 QDate dateOf(std::int64_t dayNumber);
 std::int64_t dayNumberOf(const QDate& date);
 
-class PlanModel : public QAbstractTableModel, public app::TableRows {
+class PlanModel : public app::PaymentTableModel {
     Q_OBJECT
 public:
     enum Column { Number, Date, Payment, Extra, Interest, Principal, Balance, ColumnCount };
@@ -34,17 +31,11 @@ public:
     void setPlan(finance::LoanPlan plan);
     const finance::LoanPlan& plan() const { return m_plan; }
 
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-
     QStringList columnTitles(app::CellText text) const override;
-    int tableRowCount() const override;
-    QStringList cells(int row, app::CellText text) const override;
 
 private:
-    QString cellText(int row, int column, app::CellText text) const;
+    int paymentCount() const override;
+    QString cellText(int row, int column, app::CellText text) const override;
 
     finance::LoanPlan m_plan;
     finance::NumberSymbols m_shown;

@@ -2,11 +2,9 @@
 
 #include "app/number_text.h"
 
-#include <QFont>
-
 namespace schedule {
 
-ScheduleModel::ScheduleModel(QObject* parent) : QAbstractTableModel(parent) {}
+ScheduleModel::ScheduleModel(QObject* parent) : app::PaymentTableModel(ColumnCount, parent) {}
 
 void ScheduleModel::setSchedule(finance::Schedule schedule)
 {
@@ -14,47 +12,6 @@ void ScheduleModel::setSchedule(finance::Schedule schedule)
     m_schedule = std::move(schedule);
     m_shown = app::numberSymbols();
     endResetModel();
-}
-
-int ScheduleModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : tableRowCount();
-}
-
-int ScheduleModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
-QVariant ScheduleModel::data(const QModelIndex& index, int role) const
-{
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
-        return {};
-    switch (role) {
-    case Qt::DisplayRole:
-    case Qt::AccessibleTextRole:
-        return cellText(index.row(), index.column(), app::CellText::Shown);
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-    case Qt::FontRole:
-        if (index.row() == int(m_schedule.rows.size())) {
-            QFont bold;
-            bold.setBold(true);
-            return bold;
-        }
-        return {};
-    default:
-        return {};
-    }
-}
-
-QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
-        return {};
-    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return columnTitles(app::CellText::Shown).at(section);
-    return {};
 }
 
 QStringList ScheduleModel::columnTitles(app::CellText text) const
@@ -66,18 +23,9 @@ QStringList ScheduleModel::columnTitles(app::CellText text) const
     return titles;
 }
 
-int ScheduleModel::tableRowCount() const
+int ScheduleModel::paymentCount() const
 {
-    return m_schedule.rows.empty() ? 0 : int(m_schedule.rows.size()) + 1;
-}
-
-QStringList ScheduleModel::cells(int row, app::CellText text) const
-{
-    QStringList result;
-    result.reserve(ColumnCount);
-    for (int column = 0; column < ColumnCount; ++column)
-        result.append(cellText(row, column, text));
-    return result;
+    return int(m_schedule.rows.size());
 }
 
 // The row after the payments is the total, which has no balance.

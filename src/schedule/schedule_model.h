@@ -1,18 +1,14 @@
 // The rows of an amortization schedule as a table: one row per payment, then
-// a "Total" row. The schedule is kept as its numbers; a cell's text is built
-// only when a view draws or reads it, so a long schedule opens at the speed
-// of computing it.
+// a "Total" row. The schedule is kept as its numbers.
 #pragma once
 
-#include "app/table_export.h"
+#include "app/payment_table_model.h"
 #include "finance/amortization.h"
 #include "finance/finance.h"
 
-#include <QAbstractTableModel>
-
 namespace schedule {
 
-class ScheduleModel : public QAbstractTableModel, public app::TableRows {
+class ScheduleModel : public app::PaymentTableModel {
     Q_OBJECT
 public:
     enum Column { Period, Payment, Interest, Principal, Balance, ColumnCount };
@@ -23,17 +19,11 @@ public:
     // of the moment.
     void setSchedule(finance::Schedule schedule);
 
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-
     QStringList columnTitles(app::CellText text) const override;
-    int tableRowCount() const override;
-    QStringList cells(int row, app::CellText text) const override;
 
 private:
-    QString cellText(int row, int column, app::CellText text) const;
+    int paymentCount() const override;
+    QString cellText(int row, int column, app::CellText text) const override;
 
     finance::Schedule m_schedule;
     finance::NumberSymbols m_shown;
