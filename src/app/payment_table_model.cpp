@@ -1,6 +1,8 @@
 #include "app/payment_table_model.h"
 
 #include <QFont>
+#include <QHeaderView>
+#include <QTableView>
 
 namespace app {
 
@@ -63,6 +65,24 @@ QStringList PaymentTableModel::cells(int row, CellText text) const
     for (int column = 0; column < m_columnCount; ++column)
         result.append(cellText(row, column, text));
     return result;
+}
+
+QTableView* makePaymentTable(PaymentTableModel* model, const QString& accessibleName, Platform& platform,
+                             QWidget* parent)
+{
+    auto* table = new QTableView(parent);
+    table->setObjectName(QStringLiteral("table"));
+    table->setAccessibleName(accessibleName);
+    table->setModel(model);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setWordWrap(false);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setMinimumSectionSize(0);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->horizontalHeader()->setStretchLastSection(true);
+    addTableExport(table, *model, platform);
+    return table;
 }
 
 }  // namespace app

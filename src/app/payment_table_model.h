@@ -4,9 +4,13 @@
 // computing them.
 #pragma once
 
+#include "app/platform.h"
 #include "app/table_export.h"
 
 #include <QAbstractTableModel>
+
+class QTableView;
+class QWidget;
 
 namespace app {
 
@@ -32,5 +36,11 @@ protected:
 private:
     int m_columnCount;
 };
+
+// A read-only view of model, its rows selected whole and as high as a line
+// of text, with no row header (the first column numbers the rows), and
+// copy and CSV in its context menu. Its accessible name says what it lists.
+QTableView* makePaymentTable(PaymentTableModel* model, const QString& accessibleName, Platform& platform,
+                             QWidget* parent = nullptr);
 
 }  // namespace app

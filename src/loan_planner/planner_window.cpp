@@ -2,8 +2,8 @@
 
 #include "app/error_guard.h"
 #include "app/number_text.h"
+#include "app/payment_table_model.h"
 #include "app/safe_save.h"
-#include "app/table_export.h"
 #include "app/unsaved_changes.h"
 #include "app/vector_state.h"
 #include "finance/amortization.h"
@@ -120,19 +120,7 @@ PlannerWindow::PlannerWindow(app::Platform& platform, const app::PaymentTimingSe
     scroll->setFrameShape(QFrame::NoFrame);
 
     m_model = new PlanModel(this);
-    m_table = new QTableView;
-    m_table->setObjectName(QStringLiteral("table"));
-    m_table->setAccessibleName(tr("Payments of the loan"));
-    m_table->setModel(m_model);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setWordWrap(false);
-    // The number column numbers the rows already.
-    m_table->verticalHeader()->hide();
-    m_table->verticalHeader()->setMinimumSectionSize(0);
-    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
-    m_table->horizontalHeader()->setStretchLastSection(true);
-    app::addTableExport(m_table, *m_model, m_platform);
+    m_table = app::makePaymentTable(m_model, tr("Payments of the loan"), m_platform);
 
     auto* splitter = new QSplitter(Qt::Vertical);
     splitter->setChildrenCollapsible(false);

@@ -2,7 +2,7 @@
 
 #include "app/layout.h"
 #include "app/number_text.h"
-#include "app/table_export.h"
+#include "app/payment_table_model.h"
 #include "app/vector_state.h"
 #include "schedule/schedule_model.h"
 
@@ -58,20 +58,8 @@ ScheduleWindow::ScheduleWindow(app::Platform& platform, QWidget* parent) : QWidg
     m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     m_model = new ScheduleModel(this);
-    m_table = new QTableView(this);
-    m_table->setObjectName(QStringLiteral("table"));
-    m_table->setAccessibleName(tr("Payments of the loan"));
-    m_table->setModel(m_model);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setWordWrap(false);
-    // The period column numbers the rows already.
-    m_table->verticalHeader()->hide();
-    m_table->verticalHeader()->setMinimumSectionSize(0);
-    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table = app::makePaymentTable(m_model, tr("Payments of the loan"), platform, this);
     m_summary->setBuddy(m_table);
-    app::addTableExport(m_table, *m_model, platform);
     app::addPrintActions(m_table, *this, platform);
 
     auto* layout = new QVBoxLayout(this);
