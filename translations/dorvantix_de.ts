@@ -406,6 +406,29 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
     </message>
 </context>
 <context>
+    <name>app::Document</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be opened: %2</source>
+        <translation>Die Datei %1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>app::ErrorGuard</name>
     <message>
         <source>Error %1: %2</source>
@@ -623,28 +646,12 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <source>&amp;Open...</source>
-        <translation>Ö&amp;ffnen...</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Speichern</translation>
-    </message>
-    <message>
-        <source>Save &amp;As...</source>
-        <translation>Speichern &amp;unter...</translation>
-    </message>
-    <message>
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <source>Untitled</source>
-        <translation>Unbenannt</translation>
     </message>
     <message>
         <source>Cash Flows</source>
@@ -717,10 +724,6 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
-    </message>
-    <message>
-        <source>The file %1 could not be opened: %2</source>
-        <translation>Die Datei %1 konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>The file %1 could not be opened: line %2: %3.</source>
@@ -1433,18 +1436,6 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <source>&amp;Open...</source>
-        <translation>Ö&amp;ffnen...</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Speichern</translation>
-    </message>
-    <message>
-        <source>Save &amp;As...</source>
-        <translation>Speichern &amp;unter...</translation>
-    </message>
-    <message>
         <source>&amp;Recent Files</source>
         <translation>&amp;Zuletzt geöffnet</translation>
     </message>
@@ -1457,20 +1448,12 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
         <translation>Zum Vergleich behalten</translation>
     </message>
     <message>
-        <source>Untitled</source>
-        <translation>Unbenannt</translation>
-    </message>
-    <message>
         <source>Open Loan</source>
         <translation>Kredit öffnen</translation>
     </message>
     <message>
         <source>Loan files (*%1)</source>
         <translation>Kreditdateien (*%1)</translation>
-    </message>
-    <message>
-        <source>The file %1 could not be opened: %2</source>
-        <translation>Die Datei %1 konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>%1 is outside the dates the planner shows</source>

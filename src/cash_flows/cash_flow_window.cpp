@@ -3,7 +3,6 @@
 #include "app/error_guard.h"
 #include "app/number_text.h"
 #include "app/safe_save.h"
-#include "app/unsaved_changes.h"
 #include "app/vector_state.h"
 #include "cash_flows/npv_curve.h"
 #include "cash_flows/percent_text.h"
@@ -12,8 +11,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -122,7 +119,13 @@ QString readFileLine(const QString& line, FlowRow& row, bool& dated, double& flo
 
 }  // namespace
 
-CashFlowWindow::CashFlowWindow(app::Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform)
+CashFlowWindow::CashFlowWindow(app::Platform& platform, QWidget* parent)
+    : QMainWindow(parent),
+      m_platform(platform),
+      m_document(this, platform, tr("Cash Flows"), {tr("Open Cash Flows"), tr("CSV files (*.csv)")},
+                 {tr("Save Cash Flows"), tr("CSV files (*.csv)"), QStringLiteral("csv")},
+                 [this](const QString& fileName, const QByteArray& contents) { return readFile(fileName, contents); },
+                 [this](const QString& fileName) { return writeFile(fileName); })
 {
     setAttribute(Qt::WA_DeleteOnClose);
     m_model = new FlowTableModel(this);
@@ -190,17 +193,11 @@ CashFlowWindow::CashFlowWindow(app::Platform& platform, QWidget* parent) : QMain
     setCentralWidget(central);
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    const auto addFileAction = [&](const QString& caption, const QKeySequence& key, const char* name) {
-        QAction* action = file->addAction(caption);
-        action->setShortcut(key);
-        action->setObjectName(QLatin1String(name));
-        return action;
-    };
-    QAction* open = addFileAction(tr("&Open..."), QKeySequence::Open, "openAction");
-    QAction* saveAction = addFileAction(tr("&Save"), QKeySequence::Save, "saveAction");
-    QAction* saveAsAction = addFileAction(tr("Save &As..."), QKeySequence::SaveAs, "saveAsAction");
+    m_document.addActions(file);
     file->addSeparator();
-    QAction* close = addFileAction(tr("&Close"), QKeySequence::Close, "closeAction");
+    QAction* close = file->addAction(tr("&Close"));
+    close->setShortcut(QKeySequence::Close);
+    close->setObjectName(QStringLiteral("closeAction"));
     // The list's own actions, Copy and the CSV export with them.
     menuBar()->addMenu(tr("&Edit"))->addActions(m_table->actions());
     // Printing joins the list's context menu and the File menu, before Close.
@@ -209,9 +206,6 @@ CashFlowWindow::CashFlowWindow(app::Platform& platform, QWidget* parent) : QMain
     file->insertSeparator(close);
 
     auto& messages = platform.messages;
-    connect(open, &QAction::triggered, this, app::guarded(this, messages, &CashFlowWindow::openFromDialog));
-    connect(saveAction, &QAction::triggered, this, [this] { app::runGuarded(m_platform.messages, this, [this] { save(); }); });
-    connect(saveAsAction, &QAction::triggered, this, [this] { app::runGuarded(m_platform.messages, this, [this] { saveAs(); }); });
     connect(close, &QAction::triggered, this, &QWidget::close);
     connect(insert, &QAction::triggered, this, app::guarded(this, messages, &CashFlowWindow::insertRow));
     connect(remove, &QAction::triggered, this, app::guarded(this, messages, &CashFlowWindow::deleteRows));
@@ -226,7 +220,6 @@ CashFlowWindow::CashFlowWindow(app::Platform& platform, QWidget* parent) : QMain
     connect(m_model, &QAbstractItemModel::rowsInserted, this, &CashFlowWindow::markChanged);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &CashFlowWindow::markChanged);
 
-    updateTitle();
     resize(760, 600);
 }
 
@@ -249,16 +242,6 @@ QAction* CashFlowWindow::addRowAction(const QString& caption, const QKeySequence
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     m_table->addAction(action);
     return action;
-}
-
-QString CashFlowWindow::documentName() const
-{
-    return m_fileName.isEmpty() ? tr("Untitled") : QFileInfo(m_fileName).fileName();
-}
-
-void CashFlowWindow::updateTitle()
-{
-    setWindowTitle(app::documentTitle(documentName(), tr("Cash Flows")));
 }
 
 void CashFlowWindow::markChanged()
@@ -468,50 +451,21 @@ void CashFlowWindow::paste()
     showProblem(outcome.firstBadCell);
 }
 
-bool CashFlowWindow::mayReplaceList()
-{
-    return app::mayLoseChanges(m_platform.messages, this, documentName(), [this] { return save(); });
-}
-
 void CashFlowWindow::closeEvent(QCloseEvent* event)
 {
-    bool close = false;
-    app::runGuarded(m_platform.messages, this, [&] { close = mayReplaceList(); });
-    if (close)
-        event->accept();
-    else
-        event->ignore();
-}
-
-void CashFlowWindow::openFromDialog()
-{
-    if (!mayReplaceList())
-        return;
-    app::OpenFileRequest request;
-    request.caption = tr("Open Cash Flows");
-    request.filter = tr("CSV files (*.csv)");
-    const QString fileName = m_platform.files.openFileName(this, request);
-    if (!fileName.isEmpty())
-        load(fileName);
+    event->setAccepted(m_document.mayClose());
 }
 
 bool CashFlowWindow::openFile(const QString& fileName)
 {
-    bool opened = false;
-    app::runGuarded(m_platform.messages, this, [&] { opened = load(fileName); });
-    return opened;
+    return m_document.open(fileName);
 }
 
 // The whole file is read before the list is touched.
-bool CashFlowWindow::load(const QString& fileName)
+bool CashFlowWindow::readFile(const QString& fileName, const QByteArray& contents)
 {
     const QString shownName = QDir::toNativeSeparators(fileName);
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        warn(tr("The file %1 could not be opened: %2").arg(shownName, file.errorString()));
-        return false;
-    }
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    const QList<QByteArray> lines = contents.split('\n');
     const auto refuse = [&](qsizetype line, const QString& reason) {
         warn(tr("The file %1 could not be opened: line %2: %3.").arg(shownName).arg(line + 1).arg(reason));
         return false;
@@ -547,31 +501,7 @@ bool CashFlowWindow::load(const QString& fileName)
         rows.push_back(std::move(row));
     }
     m_model->setRows(std::move(rows));
-    m_fileName = fileName;
     clearResults();
-    setWindowModified(false);
-    updateTitle();
-    return true;
-}
-
-bool CashFlowWindow::save()
-{
-    if (m_fileName.isEmpty())
-        return saveAs();
-    return writeFile(m_fileName);
-}
-
-bool CashFlowWindow::saveAs()
-{
-    app::SaveFileRequest request;
-    request.caption = tr("Save Cash Flows");
-    request.filter = tr("CSV files (*.csv)");
-    request.defaultSuffix = QStringLiteral("csv");
-    const QString fileName = m_platform.files.saveFileName(this, request);
-    if (fileName.isEmpty() || !writeFile(fileName))
-        return false;
-    m_fileName = fileName;
-    updateTitle();
     return true;
 }
 
@@ -601,10 +531,7 @@ bool CashFlowWindow::writeFile(const QString& fileName)
         }
         return file.write(bytes) >= 0;
     };
-    if (!app::saveWhole(fileName, write, m_platform.messages, this))
-        return false;
-    setWindowModified(false);
-    return true;
+    return app::saveWhole(fileName, write, m_platform.messages, this);
 }
 
 app::PrintDocument CashFlowWindow::printDocument() const

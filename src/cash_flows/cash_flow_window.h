@@ -8,6 +8,7 @@
 // error path.
 #pragma once
 
+#include "app/document.h"
 #include "app/platform.h"
 #include "app/table_print.h"
 #include "app/window_slot.h"
@@ -49,20 +50,14 @@ protected:
 private:
     void addField(QFormLayout* form, const QString& caption, QLineEdit* field, const char* name);
     QAction* addRowAction(const QString& caption, const QKeySequence& key, const char* name);
-    void updateTitle();
-    QString documentName() const;
     void markChanged();
     void clearResults();
     void warn(const QString& text);
     void showProblem(const FlowProblem& problem);
     bool readRate(QLineEdit* field, double& rate);
-    bool mayReplaceList();
-    bool load(const QString& fileName);
+    bool readFile(const QString& fileName, const QByteArray& contents);
     bool writeFile(const QString& fileName);
 
-    void openFromDialog();
-    bool save();
-    bool saveAs();
     void insertRow();
     void deleteRows();
     void paste();
@@ -81,7 +76,7 @@ private:
     QLineEdit* m_mirr = nullptr;
     QLineEdit* m_payback = nullptr;
     QLineEdit* m_discountedPayback = nullptr;
-    QString m_fileName;
+    app::Document m_document;
 
     // What the results were calculated from, for the chart.
     bool m_calculated = false;

@@ -4,7 +4,6 @@
 #include "app/number_text.h"
 #include "app/payment_table_model.h"
 #include "app/safe_save.h"
-#include "app/unsaved_changes.h"
 #include "app/vector_state.h"
 #include "finance/amortization.h"
 #include "finance/calendar.h"
@@ -16,7 +15,6 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -100,10 +98,22 @@ QString fieldText(double x)
 
 const QString recentFilesKey = QStringLiteral("loanPlanner/recentFiles");
 
+QString loanFilesFilter()
+{
+    return PlannerWindow::tr("Loan files (*%1)").arg(QLatin1String(loanFileSuffix));
+}
+
 }  // namespace
 
 PlannerWindow::PlannerWindow(app::Platform& platform, const app::PaymentTimingSetting& timing, QWidget* parent)
-    : QWidget(parent), m_platform(platform), m_timing(timing), m_loanTiming(new app::PaymentTimingSetting(this))
+    : QWidget(parent),
+      m_platform(platform),
+      m_timing(timing),
+      m_loanTiming(new app::PaymentTimingSetting(this)),
+      m_document(this, platform, tr("Loan Planner"), {tr("Open Loan"), loanFilesFilter()},
+                 {tr("Save Loan"), loanFilesFilter(), QLatin1String(loanFileSuffix).mid(1)},
+                 [this](const QString& fileName, const QByteArray& contents) { return readFile(fileName, contents); },
+                 [this](const QString& fileName) { return writeFile(fileName); })
 {
     m_loanTiming->setTiming(m_timing.timing());
     connect(&m_timing, &app::PaymentTimingSetting::changed, m_loanTiming, &app::PaymentTimingSetting::setTiming);
@@ -135,7 +145,6 @@ PlannerWindow::PlannerWindow(app::Platform& platform, const app::PaymentTimingSe
     m_loanDate->setDate(QDate::currentDate());
     followLoanDate();
     connectChanges();
-    updateTitle();
 
     // The terms in full above about 16 rows of the schedule, as the screen allows.
     const QSize panelSize = panel->sizeHint();
@@ -324,18 +333,7 @@ QMenuBar* PlannerWindow::makeMenu()
 {
     auto* bar = new QMenuBar;
     QMenu* file = bar->addMenu(tr("&File"));
-    const auto addFileAction = [&](const QString& caption, const QKeySequence& key, const char* name,
-                                   auto handler) {
-        QAction* action = file->addAction(caption);
-        action->setShortcut(key);
-        action->setObjectName(QLatin1String(name));
-        connect(action, &QAction::triggered, this,
-                [this, handler] { app::runGuarded(m_platform.messages, this, [this, handler] { handler(this); }); });
-        return action;
-    };
-    addFileAction(tr("&Open..."), QKeySequence::Open, "openAction", [](PlannerWindow* w) { w->openFromDialog(); });
-    addFileAction(tr("&Save"), QKeySequence::Save, "saveAction", [](PlannerWindow* w) { w->save(); });
-    addFileAction(tr("Save &As..."), QKeySequence::SaveAs, "saveAsAction", [](PlannerWindow* w) { w->saveAs(); });
+    m_document.addActions(file);
     m_recentFiles = file->addMenu(tr("&Recent Files"));
     m_recentFiles->setObjectName(QStringLiteral("recentFiles"));
     connect(m_recentFiles, &QMenu::aboutToShow, this, app::guarded(this, m_platform.messages, &PlannerWindow::showRecentFiles));
@@ -578,11 +576,12 @@ void PlannerWindow::keepForComparison()
     if (!planFields())
         return;
     PinnedLoan pinned;
-    if (!m_fileName.isEmpty()) {
-        const QString name = QFileInfo(m_fileName).fileName();
+    const QString& fileName = m_document.fileName();
+    if (!fileName.isEmpty()) {
+        const QString name = QFileInfo(fileName).fileName();
         const QLatin1String suffix(loanFileSuffix);
         pinned.name = name.endsWith(suffix, Qt::CaseInsensitive) ? name.chopped(suffix.size())
-                                                                 : QFileInfo(m_fileName).completeBaseName();
+                                                                 : QFileInfo(fileName).completeBaseName();
     }
     pinned.terms = m_plannedTerms;
     pinned.plan = m_model->plan();
@@ -701,61 +700,21 @@ void PlannerWindow::markChanged()
     setWindowModified(true);
 }
 
-QString PlannerWindow::documentName() const
-{
-    return m_fileName.isEmpty() ? tr("Untitled") : QFileInfo(m_fileName).fileName();
-}
-
-void PlannerWindow::updateTitle()
-{
-    setWindowTitle(app::documentTitle(documentName(), tr("Loan Planner")));
-}
-
-bool PlannerWindow::mayReplaceLoan()
-{
-    return app::mayLoseChanges(m_platform.messages, this, documentName(), [this] { return save(); });
-}
-
 void PlannerWindow::closeEvent(QCloseEvent* event)
 {
-    bool close = false;
-    app::runGuarded(m_platform.messages, this, [&] { close = mayReplaceLoan(); });
-    if (close)
-        event->accept();
-    else
-        event->ignore();
-}
-
-void PlannerWindow::openFromDialog()
-{
-    if (!mayReplaceLoan())
-        return;
-    app::OpenFileRequest request;
-    request.caption = tr("Open Loan");
-    request.filter = tr("Loan files (*%1)").arg(QLatin1String(loanFileSuffix));
-    const QString fileName = m_platform.files.openFileName(this, request);
-    if (!fileName.isEmpty())
-        load(fileName);
+    event->setAccepted(m_document.mayClose());
 }
 
 bool PlannerWindow::openFile(const QString& fileName)
 {
-    bool opened = false;
-    app::runGuarded(m_platform.messages, this, [&] { opened = load(fileName); });
-    return opened;
+    return m_document.open(fileName);
 }
 
 // The whole file is read before any field is touched.
-bool PlannerWindow::load(const QString& fileName)
+bool PlannerWindow::readFile(const QString& fileName, const QByteArray& contents)
 {
-    const QString shownName = QDir::toNativeSeparators(fileName);
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        warn(tr("The file %1 could not be opened: %2").arg(shownName, file.errorString()));
-        return false;
-    }
     QString problem;
-    const std::optional<PlannerTerms> read = readLoanFile(file.readAll(), &problem);
+    const std::optional<PlannerTerms> read = readLoanFile(contents, &problem);
     for (std::int64_t day : {read ? read->loan.loanDate : 0, read ? read->loan.firstPayment : 0}) {
         if (read && (dateOf(day) < m_loanDate->minimumDate() || dateOf(day) > m_loanDate->maximumDate())) {
             problem = tr("%1 is outside the dates the planner shows").arg(dateOf(day).toString(Qt::ISODate));
@@ -763,13 +722,10 @@ bool PlannerWindow::load(const QString& fileName)
         }
     }
     if (!read || !problem.isEmpty()) {
-        warn(tr("The file %1 could not be opened: %2.").arg(shownName, problem));
+        warn(tr("The file %1 could not be opened: %2.").arg(QDir::toNativeSeparators(fileName), problem));
         return false;
     }
     setTerms(*read);
-    m_fileName = fileName;
-    setWindowModified(false);
-    updateTitle();
     rememberFile(fileName);
     return true;
 }
@@ -815,27 +771,6 @@ void PlannerWindow::setTerms(const PlannerTerms& read)
     fill(m_rateChanges, loan.rateChanges, [](const finance::RateChange& change) { return percentOf(change.annualRate); });
 }
 
-bool PlannerWindow::save()
-{
-    if (m_fileName.isEmpty())
-        return saveAs();
-    return writeFile(m_fileName);
-}
-
-bool PlannerWindow::saveAs()
-{
-    app::SaveFileRequest request;
-    request.caption = tr("Save Loan");
-    request.filter = tr("Loan files (*%1)").arg(QLatin1String(loanFileSuffix));
-    request.defaultSuffix = QLatin1String(loanFileSuffix).mid(1);
-    const QString fileName = m_platform.files.saveFileName(this, request);
-    if (fileName.isEmpty() || !writeFile(fileName))
-        return false;
-    m_fileName = fileName;
-    updateTitle();
-    return true;
-}
-
 // A loan whose fields cannot be read is not written.
 bool PlannerWindow::writeFile(const QString& fileName)
 {
@@ -849,7 +784,6 @@ bool PlannerWindow::writeFile(const QString& fileName)
     const auto write = [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); };
     if (!app::saveWhole(fileName, write, m_platform.messages, this))
         return false;
-    setWindowModified(false);
     rememberFile(fileName);
     return true;
 }
@@ -873,8 +807,8 @@ void PlannerWindow::showRecentFiles()
         action->setToolTip(QDir::toNativeSeparators(fileName));
         connect(action, &QAction::triggered, this, [this, fileName] {
             app::runGuarded(m_platform.messages, this, [this, fileName] {
-                if (mayReplaceLoan())
-                    load(fileName);
+                if (m_document.mayReplace())
+                    m_document.open(fileName);
             });
         });
     }

@@ -9,6 +9,7 @@
 // typed is lost without asking.
 #pragma once
 
+#include "app/document.h"
 #include "app/table_print.h"
 #include "app/payment_timing.h"
 #include "app/platform.h"
@@ -99,15 +100,9 @@ private:
     bool planFields();
     void setTerms(const PlannerTerms& read);
 
-    QString documentName() const;
-    void updateTitle();
     void markChanged();
-    bool mayReplaceLoan();
-    bool load(const QString& fileName);
+    bool readFile(const QString& fileName, const QByteArray& contents);
     bool writeFile(const QString& fileName);
-    void openFromDialog();
-    bool save();
-    bool saveAs();
     void rememberFile(const QString& fileName);
     void showRecentFiles();
     void warn(const QString& text);
@@ -118,6 +113,7 @@ private:
     // The program's switch, followed by the loan's own timing, which a file sets.
     const app::PaymentTimingSetting& m_timing;
     app::PaymentTimingSetting* m_loanTiming = nullptr;
+    app::Document m_document;
 
     QLineEdit* m_amount = nullptr;
     QLineEdit* m_annualRate = nullptr;
@@ -152,7 +148,6 @@ private:
     PlanModel* m_model = nullptr;
     QPushButton* m_keep = nullptr;
     QMenu* m_recentFiles = nullptr;
-    QString m_fileName;
     // The terms of the plan shown, for the comparison.
     finance::LoanTerms m_plannedTerms;
 
