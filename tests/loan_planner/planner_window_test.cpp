@@ -57,6 +57,7 @@ private slots:
     void refusesAFileItCannotRead();
     void closingWithChangesAsks_data();
     void closingWithChangesAsks();
+    void closingWithSaveWritesItsFile();
     void recentFiles_data();
     void recentFiles();
 
@@ -468,6 +469,23 @@ void PlannerWindowTest::closingWithChangesAsks()
     QVERIFY(!m_window->close());
     QCOMPARE(m_fakes.messages.shown.size(), 1);
     QVERIFY(m_window->isVisible());
+}
+
+// Save, answered to the question, writes the loan to the file it came from,
+// asking no name, and the window closes.
+void PlannerWindowTest::closingWithSaveWritesItsFile()
+{
+    fillIn300000();
+    const QString saved = saveAs(QStringLiteral("kept.loan.json"));
+    QTRY_VERIFY(!m_window->isWindowModified());
+    QTest::keyClicks(field("fees"), "250");
+    QVERIFY(m_window->isWindowModified());
+    m_fakes.messages.answers.enqueue(app::Answer::Save);
+    QVERIFY(m_window->close());
+    QCOMPARE(m_fakes.files.requests.size(), 1);
+    open();
+    QVERIFY(m_window->openFile(saved));
+    QCOMPARE(field("fees")->text(), QStringLiteral("250"));
 }
 
 void PlannerWindowTest::recentFiles_data()
