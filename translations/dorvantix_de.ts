@@ -1380,6 +1380,10 @@ Geben Sie die Zahlung eventuell mit Minus(-) ein</translation>
         <translation>keiner</translation>
     </message>
     <message>
+        <source>being found...</source>
+        <translation>wird ermittelt ...</translation>
+    </message>
+    <message>
         <source>Loan Planner: the rule</source>
         <translation>Kreditplaner: die Regel</translation>
     </message>

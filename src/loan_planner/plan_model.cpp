@@ -28,12 +28,15 @@ std::int64_t dayNumberOf(const QDate& date)
     return finance::daysFromCivil(date.year(), date.month(), date.day());
 }
 
-PlanModel::PlanModel(QObject* parent) : app::PaymentTableModel(ColumnCount, parent) {}
+PlanModel::PlanModel(QObject* parent)
+    : app::PaymentTableModel(ColumnCount, parent), m_plan(std::make_shared<const finance::LoanPlan>())
+{
+}
 
-void PlanModel::setPlan(finance::LoanPlan plan)
+void PlanModel::setPlan(std::shared_ptr<const finance::LoanPlan> plan)
 {
     beginResetModel();
-    m_plan = std::move(plan);
+    m_plan = plan ? std::move(plan) : std::make_shared<const finance::LoanPlan>();
     m_shown = app::numberSymbols();
     m_dateFormat = shownDateFormat();
     endResetModel();
@@ -50,30 +53,30 @@ QStringList PlanModel::columnTitles(app::CellText text) const
 
 int PlanModel::paymentCount() const
 {
-    return int(m_plan.rows.size());
+    return int(m_plan->rows.size());
 }
 
 // The row after the payments is the total, which has no date and no balance.
 QString PlanModel::cellText(int row, int column, app::CellText text) const
 {
     const finance::NumberSymbols& symbols = text == app::CellText::Shown ? m_shown : app::fileSymbols();
-    if (row == int(m_plan.rows.size())) {
+    if (row == int(m_plan->rows.size())) {
         switch (column) {
         case Number:
             return text == app::CellText::File ? QStringLiteral("Total") : tr("Total");
         case Payment:
-            return app::moneyText(m_plan.totalPayment, symbols);
+            return app::moneyText(m_plan->totalPayment, symbols);
         case Extra:
-            return app::moneyText(m_plan.totalExtra, symbols);
+            return app::moneyText(m_plan->totalExtra, symbols);
         case Interest:
-            return app::moneyText(m_plan.totalInterest, symbols);
+            return app::moneyText(m_plan->totalInterest, symbols);
         case Principal:
-            return app::moneyText(m_plan.totalPrincipal, symbols);
+            return app::moneyText(m_plan->totalPrincipal, symbols);
         default:
             return {};
         }
     }
-    const finance::PlanRow& line = m_plan.rows[std::size_t(row)];
+    const finance::PlanRow& line = m_plan->rows[std::size_t(row)];
     switch (column) {
     case Number:
         return QString::number(row + 1);

@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <memory>
+
 #include <cstdint>
 
 class QDate;
@@ -27,9 +29,10 @@ public:
     explicit PlanModel(QObject* parent = nullptr);
 
     // Shows this plan's rows in place of those shown, written in the locale
-    // of the moment. A refused plan shows none.
-    void setPlan(finance::LoanPlan plan);
-    const finance::LoanPlan& plan() const { return m_plan; }
+    // of the moment. A refused plan, or none, shows none. The plan is shared
+    // with whoever else still reads it (the search for its APR).
+    void setPlan(std::shared_ptr<const finance::LoanPlan> plan);
+    const finance::LoanPlan& plan() const { return *m_plan; }
 
     QStringList columnTitles(app::CellText text) const override;
 
@@ -37,7 +40,7 @@ private:
     int paymentCount() const override;
     QString cellText(int row, int column, app::CellText text) const override;
 
-    finance::LoanPlan m_plan;
+    std::shared_ptr<const finance::LoanPlan> m_plan;
     finance::NumberSymbols m_shown;
     QString m_dateFormat;
 };

@@ -38,6 +38,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <cmath>
@@ -62,6 +63,16 @@ enum SummaryItem {
     Apr,
     SummaryItemCount
 };
+
+// From this many payments on, the APR is searched for on another thread:
+// about 2 ms of search at this length.
+constexpr std::size_t backgroundAprFrom = 100'000;
+
+QString percentText(double fraction)
+{
+    return QCoreApplication::translate("loan_planner::PlannerWindow", "%1%")
+        .arg(QLocale().toString(fraction * 100, 'f', 4));
+}
 
 // A caption as a screen reader says it: without its mnemonic's "&".
 QString plain(QString caption)
@@ -585,7 +596,8 @@ void PlannerWindow::keepForComparison()
     }
     pinned.terms = m_plannedTerms;
     pinned.plan = m_model->plan();
-    pinned.apr = app::atLibrarySpeed([&] { return finance::annualPercentageRate(pinned.plan); });
+    settleApr();
+    pinned.apr = m_apr;
     emit keptForComparison(pinned);
 }
 
@@ -644,9 +656,7 @@ void PlannerWindow::writeSolved(finance::LoanTerm unknown, double value, finance
 
 void PlannerWindow::showPlan(finance::LoanPlan plan)
 {
-    const std::optional<double> apr = app::atLibrarySpeed([&] { return finance::annualPercentageRate(plan); });
     const auto show = [this](SummaryItem item, const QString& text) { m_summaryValues[item]->setText(text); };
-    const auto percentText = [](double fraction) { return tr("%1%").arg(QLocale().toString(fraction * 100, 'f', 4)); };
     show(RegularPayment, app::moneyText(plan.regularPayment));
     show(PaymentsMade, QLocale().toString(qlonglong(plan.rows.size())));
     show(FirstPaymentDate, dateText(plan.rows.front().date));
@@ -657,15 +667,66 @@ void PlannerWindow::showPlan(finance::LoanPlan plan)
     show(InterestSaved, app::moneyText(plan.interestSaved));
     show(PaymentsSaved, QLocale().toString(qlonglong(plan.paymentsSaved)));
     show(EffectiveRate, percentText(plan.effectiveAnnualRate));
-    show(Apr, apr ? percentText(*apr) : tr("none"));
     m_summary->setRowVisible(InterestSaved, plan.comparedWithoutExtras);
     m_summary->setRowVisible(PaymentsSaved, plan.comparedWithoutExtras);
-    m_model->setPlan(std::move(plan));
+    auto shown = std::make_shared<const finance::LoanPlan>(std::move(plan));
+    m_model->setPlan(shown);
     fitColumns();
+    findApr(std::move(shown));
+}
+
+void PlannerWindow::findApr(std::shared_ptr<const finance::LoanPlan> plan)
+{
+    // A search still running is for a plan no longer shown.
+    delete m_aprSearch;
+    const auto search = [plan] {
+        AprSearch found;
+        try {
+            found.apr = app::atLibrarySpeed([&] { return finance::annualPercentageRate(*plan); });
+        } catch (...) {
+            found.error = std::current_exception();
+        }
+        return found;
+    };
+    if (plan->rows.size() < backgroundAprFrom) {
+        showApr(search());
+        return;
+    }
+    m_summaryValues[Apr]->setText(tr("being found..."));
+    auto* watcher = new QFutureWatcher<AprSearch>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+        showApr(watcher->result());
+        watcher->deleteLater();
+    });
+    watcher->setFuture(QtConcurrent::run(search));
+    m_aprSearch = watcher;
+}
+
+void PlannerWindow::showApr(const AprSearch& search)
+{
+    m_aprSearch.clear();
+    app::runGuarded(m_platform.messages, this, [&] {
+        if (search.error)
+            std::rethrow_exception(search.error);
+        m_apr = search.apr;
+        m_summaryValues[Apr]->setText(m_apr ? percentText(*m_apr) : tr("none"));
+    });
+}
+
+// The search posts its result to the watcher as it ends, so the result is
+// waiting once the search is over.
+void PlannerWindow::settleApr() const
+{
+    if (!m_aprSearch)
+        return;
+    m_aprSearch->waitForFinished();
+    QCoreApplication::sendPostedEvents(m_aprSearch, QEvent::FutureCallOut);
 }
 
 void PlannerWindow::clearPlan()
 {
+    delete m_aprSearch;
+    m_apr.reset();
     for (QLabel* value : m_summaryValues)
         value->clear();
     m_summary->setRowVisible(InterestSaved, false);
@@ -912,6 +973,7 @@ QString PlannerWindow::refusalText(finance::LoanPlan::Refusal refusal)
 
 app::PrintDocument PlannerWindow::printDocument() const
 {
+    settleApr();
     app::PrintDocument document;
     document.title = tr("Loan Planner");
     document.computed = QDateTime::currentDateTime();

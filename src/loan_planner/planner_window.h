@@ -17,8 +17,12 @@
 #include "loan_planner/pinned_loan.h"
 #include "loan_planner/planner_terms.h"
 
+#include <QFutureWatcher>
+#include <QPointer>
 #include <QWidget>
 
+#include <exception>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -97,6 +101,18 @@ private:
     void writeSolved(finance::LoanTerm unknown, double value, finance::LoanTerms& loan);
     void showPlan(finance::LoanPlan plan);
     void clearPlan();
+    // What the search for a plan's APR found, or the error it met.
+    struct AprSearch {
+        std::optional<double> apr;
+        std::exception_ptr error;
+    };
+    // A long plan's APR is searched for on another thread, so that its
+    // schedule shows at once; the summary shows it when it is found.
+    void findApr(std::shared_ptr<const finance::LoanPlan> plan);
+    void showApr(const AprSearch& search);
+    // Waits for an APR still being searched for and shows it, for what
+    // reads the summary (printing, the comparison).
+    void settleApr() const;
     bool planFields();
     void setTerms(const PlannerTerms& read);
 
@@ -146,6 +162,9 @@ private:
     std::vector<QLabel*> m_summaryValues;  // by SummaryItem
     QTableView* m_table = nullptr;
     PlanModel* m_model = nullptr;
+    // The search for the APR of the plan on show, while it runs.
+    QPointer<QFutureWatcher<AprSearch>> m_aprSearch;
+    std::optional<double> m_apr;
     QPushButton* m_keep = nullptr;
     QMenu* m_recentFiles = nullptr;
     // The terms of the plan shown, for the comparison.

@@ -6,6 +6,7 @@
 // python3 decimal at 50 digits. Loan files: a saved loan opens as it was,
 // and a file that cannot be read leaves the open loan as it is.
 #include "fakes.h"
+#include "finance/loan_plan.h"
 #include "gui_fixture.h"
 #include "loan_planner/loan_file.h"
 #include "loan_planner/plan_model.h"
@@ -46,6 +47,7 @@ private slots:
     void eventsTypedIntoLists_data();
     void eventsTypedIntoLists();
     void solvesTheEmptyTerm();
+    void longPlanFindsItsAprAside();
     void refusesInOneMessage();
     void fileCellsInEnglish();
     void speaksGerman();
@@ -245,6 +247,41 @@ void PlannerWindowTest::solvesTheEmptyTerm()
 
 // A payment below the first month's interest of 1,625.00: one message, no
 // schedule, the fields as typed.
+// 120,000 payments: the schedule shows before the APR is found; the APR then
+// shows, unless a plan calculated meanwhile has taken its place; printing
+// waits for it.
+void PlannerWindowTest::longPlanFindsItsAprAside()
+{
+    const auto aprText = [this] {
+        const std::optional<double> apr = finance::annualPercentageRate(model().plan());
+        return QLocale().toString(*apr * 100, 'f', 4) + QLatin1Char('%');
+    };
+    const auto calculate = [this](const char* payments, const char* annualRate = "0.0012") {
+        field("annualRate")->setText(QLatin1String(annualRate));
+        field("payments")->setText(QLatin1String(payments));
+        field("payment")->clear();
+        m_window->findChild<QPushButton*>(QStringLiteral("calculate"))->click();
+    };
+    QTest::keyClicks(field("amount"), "1,000,000");
+
+    calculate("120000");
+    QCOMPARE(summary("apr"), QStringLiteral("being found..."));
+    QCOMPARE(model().tableRowCount(), 120'001);
+    QTRY_COMPARE(summary("apr"), aprText());
+
+    calculate("120000");
+    QStringList printed;
+    for (const app::PrintedLine& line : m_window->printDocument().results)
+        printed.append(line.caption + QLatin1String(": ") + line.value);
+    QVERIFY2(printed.contains("APR (actual/365): " + aprText()), qPrintable(printed.join(" | ")));
+
+    calculate("120000");
+    calculate("360", "6.5");
+    const QString shortPlanApr = aprText();
+    QTest::qWait(300);
+    QCOMPARE(summary("apr"), shortPlanApr);
+}
+
 void PlannerWindowTest::refusesInOneMessage()
 {
     fillIn300000();
