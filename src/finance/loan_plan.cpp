@@ -401,8 +401,11 @@ std::optional<double> annualPercentageRate(const LoanPlan& plan)
     flows.add(double(plan.loanDate), double(plan.amount - plan.fees));
     for (const PlanRow& row : plan.rows)
         flows.add(double(row.date), -double(row.payment + row.extra));
+    const detail::FlowSeries series = flows.finish();
+    if (series.values.empty())
+        return std::nullopt;
     // A loan's flows change sign once, so there is one rate at most.
-    const std::vector<double> rates = detail::analyzeSeries(flows.finish()).rates;
+    const std::vector<double> rates = detail::analyzeSeries(series).rates;
     if (rates.empty())
         return std::nullopt;
     return rates.front();

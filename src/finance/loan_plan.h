@@ -144,8 +144,8 @@ LoanPlan planLoan(const LoanTerms& terms);
 
 // The APR (actual/365): the annual rate X at which the amount less the fees,
 // received on the loan date, equals every payment and extra discounted by
-// (1+X)^(days after the loan date / 365). Empty for a refused plan or where
-// no rate solves it.
+// (1+X)^(days after the loan date / 365). Empty for a refused plan, one with
+// nothing lent or paid, or where no rate solves it.
 std::optional<double> annualPercentageRate(const LoanPlan& plan);
 
 // The term left to compute from the others.

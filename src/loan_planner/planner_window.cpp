@@ -705,11 +705,11 @@ void PlannerWindow::findApr(std::shared_ptr<const finance::LoanPlan> plan)
 void PlannerWindow::showApr(const AprSearch& search)
 {
     m_aprSearch.clear();
+    m_apr = search.apr;
+    m_summaryValues[Apr]->setText(m_apr ? percentText(*m_apr) : search.error ? QString() : tr("none"));
     app::runGuarded(m_platform.messages, this, [&] {
         if (search.error)
             std::rethrow_exception(search.error);
-        m_apr = search.apr;
-        m_summaryValues[Apr]->setText(m_apr ? percentText(*m_apr) : tr("none"));
     });
 }
 

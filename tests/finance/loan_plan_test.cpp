@@ -77,6 +77,7 @@ private slots:
     void solving();
     void apr_data();
     void apr();
+    void aprOfNothingLentIsNone();
 };
 
 void LoanPlanTest::dayNumbers_data()
@@ -394,6 +395,16 @@ void LoanPlanTest::apr()
         const std::optional<double> apr = annualPercentageRate(plan);
         QVERIFY(apr);
         QVERIFY2(std::fabs(*apr - expected) <= 1e-9 * expected, qPrintable(QString::number(*apr, 'g', 17)));
+    });
+}
+
+// Nothing lent and nothing paid: no flow to find a rate for.
+void LoanPlanTest::aprOfNothingLentIsNone()
+{
+    guardRow([&] {
+        const LoanPlan plan = planLoan(changed(houseLoan(), [](LoanTerms& t) { t.amount = 0; }));
+        QCOMPARE(plan.refusal, LoanPlan::Refusal::None);
+        QVERIFY(!annualPercentageRate(plan));
     });
 }
 
