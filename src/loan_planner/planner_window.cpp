@@ -595,8 +595,10 @@ void PlannerWindow::keepForComparison()
                                                                  : QFileInfo(fileName).completeBaseName();
     }
     pinned.terms = m_plannedTerms;
-    pinned.plan = m_model->plan();
     settleApr();
+    if (m_aprFailed)
+        return;
+    pinned.plan = m_model->plan();
     pinned.apr = m_apr;
     emit keptForComparison(pinned);
 }
@@ -677,8 +679,7 @@ void PlannerWindow::showPlan(finance::LoanPlan plan)
 
 void PlannerWindow::findApr(std::shared_ptr<const finance::LoanPlan> plan)
 {
-    // A search still running is for a plan no longer shown.
-    delete m_aprSearch;
+    dropAprSearch();
     const auto search = [plan] {
         AprSearch found;
         try {
@@ -695,17 +696,31 @@ void PlannerWindow::findApr(std::shared_ptr<const finance::LoanPlan> plan)
     m_summaryValues[Apr]->setText(tr("being found..."));
     auto* watcher = new QFutureWatcher<AprSearch>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
-        showApr(watcher->result());
         watcher->deleteLater();
+        AprSearch found;
+        app::runGuarded(m_platform.messages, this, [&] { found = watcher->result(); });
+        showApr(found);
     });
     watcher->setFuture(QtConcurrent::run(search));
     m_aprSearch = watcher;
+}
+
+// A search still running is for a plan no longer shown: one not yet started
+// is skipped.
+void PlannerWindow::dropAprSearch()
+{
+    if (m_aprSearch)
+        m_aprSearch->cancel();
+    delete m_aprSearch;
+    m_apr.reset();
+    m_aprFailed = false;
 }
 
 void PlannerWindow::showApr(const AprSearch& search)
 {
     m_aprSearch.clear();
     m_apr = search.apr;
+    m_aprFailed = bool(search.error);
     m_summaryValues[Apr]->setText(m_apr ? percentText(*m_apr) : search.error ? QString() : tr("none"));
     app::runGuarded(m_platform.messages, this, [&] {
         if (search.error)
@@ -725,8 +740,7 @@ void PlannerWindow::settleApr() const
 
 void PlannerWindow::clearPlan()
 {
-    delete m_aprSearch;
-    m_apr.reset();
+    dropAprSearch();
     for (QLabel* value : m_summaryValues)
         value->clear();
     m_summary->setRowVisible(InterestSaved, false);

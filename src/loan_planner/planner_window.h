@@ -71,7 +71,8 @@ public:
     // Why a plan was refused, in one sentence.
     static QString refusalText(finance::LoanPlan::Refusal refusal);
 
-    // The terms as typed, the schedule with its totals and the summary on show.
+    // The terms as typed, the schedule with its totals and the summary on show,
+    // once an APR still being found is found and shown.
     app::PrintDocument printDocument() const override;
 
 signals:
@@ -109,6 +110,7 @@ private:
     // A long plan's APR is searched for on another thread, so that its
     // schedule shows at once; the summary shows it when it is found.
     void findApr(std::shared_ptr<const finance::LoanPlan> plan);
+    void dropAprSearch();
     void showApr(const AprSearch& search);
     // Waits for an APR still being searched for and shows it, for what
     // reads the summary (printing, the comparison).
@@ -165,6 +167,7 @@ private:
     // The search for the APR of the plan on show, while it runs.
     QPointer<QFutureWatcher<AprSearch>> m_aprSearch;
     std::optional<double> m_apr;
+    bool m_aprFailed = false;
     QPushButton* m_keep = nullptr;
     QMenu* m_recentFiles = nullptr;
     // The terms of the plan shown, for the comparison.
