@@ -45,11 +45,17 @@ double toDouble(const DecimalText& number)
 }
 
 // A stream rather than std::from_chars, which not every standard library
-// offers for doubles yet.
+// offers for doubles yet. One stream a thread, made once: making it and
+// giving it its locale cost more than the reading.
 bool readClassic(const std::string& text, double& value)
 {
-    std::istringstream stream(text);
-    stream.imbue(std::locale::classic());
+    thread_local std::istringstream stream = [] {
+        std::istringstream classic;
+        classic.imbue(std::locale::classic());
+        return classic;
+    }();
+    stream.clear();
+    stream.str(text);
     stream >> value;
     return !stream.fail();
 }
