@@ -91,12 +91,8 @@ bool Document::load(const QString& fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        Message message;
-        message.text =
-            tr("The file %1 could not be opened: %2").arg(QDir::toNativeSeparators(fileName), file.errorString());
-        message.title = m_windowName;
-        message.icon = Icon::Warning;
-        m_platform.messages.show(m_window, message);
+        warn(m_platform.messages, m_window, m_windowName,
+             tr("The file %1 could not be opened: %2").arg(QDir::toNativeSeparators(fileName), file.errorString()));
         return false;
     }
     if (!m_read(fileName, file.readAll()))

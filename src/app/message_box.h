@@ -29,4 +29,14 @@ public:
     virtual Answer show(QWidget* parent, const Message& message) = 0;
 };
 
+// A warning over parent with one OK button, titled as the window it concerns.
+inline void warn(MessageBox& messages, QWidget* parent, const QString& title, const QString& text)
+{
+    Message warning;
+    warning.text = text;
+    warning.title = title;
+    warning.icon = Icon::Warning;
+    messages.show(parent, warning);
+}
+
 }  // namespace app

@@ -266,11 +266,7 @@ void CashFlowWindow::clearResults()
 
 void CashFlowWindow::warn(const QString& text)
 {
-    app::Message message;
-    message.text = text;
-    message.title = tr("Cash Flows");
-    message.icon = app::Icon::Warning;
-    m_platform.messages.show(this, message);
+    app::warn(m_platform.messages, this, tr("Cash Flows"), text);
 }
 
 // Names the problem and puts the cursor on its cell or row.

@@ -9,12 +9,9 @@ Pins::Pins(app::MessageBox& messages, QObject* parent) : QObject(parent), m_mess
 bool Pins::add(loan_planner::PinnedLoan loan, QWidget* parent)
 {
     if (count() >= maximum) {
-        app::Message refusal;
-        refusal.title = tr("Comparison");
-        refusal.text = tr("At most %1 loans can be kept for comparison. Remove one in the Comparison window first.")
-                           .arg(maximum);
-        refusal.icon = app::Icon::Warning;
-        m_messages.show(parent, refusal);
+        app::warn(m_messages, parent, tr("Comparison"),
+                  tr("At most %1 loans can be kept for comparison. Remove one in the Comparison window first.")
+                      .arg(maximum));
         return false;
     }
     if (loan.name.isEmpty()) {

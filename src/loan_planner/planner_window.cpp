@@ -893,11 +893,7 @@ void PlannerWindow::showRecentFiles()
 
 void PlannerWindow::warn(const QString& text)
 {
-    app::Message message;
-    message.text = text;
-    message.title = tr("Loan Planner");
-    message.icon = app::Icon::Warning;
-    m_platform.messages.show(this, message);
+    app::warn(m_platform.messages, this, tr("Loan Planner"), text);
 }
 
 // Each column is as wide as its widest cell as the table draws it: the bold

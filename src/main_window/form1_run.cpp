@@ -162,9 +162,5 @@ void Form1::reportNegativePeriods(const QString& text)
 
 void Form1::warn(const QString& text)
 {
-    app::Message warning;
-    warning.text = text;
-    warning.title = tr("Warning!");
-    warning.icon = app::Icon::Warning;
-    m_platform.messages.show(this, warning);
+    app::warn(m_platform.messages, this, tr("Warning!"), text);
 }
